@@ -45,6 +45,8 @@ typedef BYTE* LPBYTE;
 typedef DWORD* LPDWORD;
 typedef LONG* LPLONG;
 typedef int* LPINT;
+typedef UINT* PUINT;
+typedef UINT* LPUINT;
 typedef WORD* LPWORD;
 typedef void* LPVOID;
 typedef const void* LPCVOID;
