@@ -9,6 +9,7 @@
 #include "kernel/dialog_template.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace platform
 {
@@ -291,12 +292,20 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& t, HWND 
     {
         const RECT ir = DialogUnitsToPixels(item.x, item.y, item.cx, item.cy);
         LPCSTR title = item.titleOrdinal >= 0 ? MAKEINTRESOURCE(item.titleOrdinal) : item.title.c_str();
-        const void* data = item.creationData.empty() ? nullptr : item.creationData.data();
+        // As on Windows, a control's creation data starts with its size WORD.
+        std::vector<unsigned char> data;
+        if (!item.creationData.empty())
+        {
+            const WORD size = static_cast<WORD>(item.creationData.size() + sizeof(WORD));
+            data.resize(size);
+            std::memcpy(data.data(), &size, sizeof size);
+            std::memcpy(data.data() + sizeof size, item.creationData.data(), item.creationData.size());
+        }
         HWND c = CreateWindowExA(item.exStyle | WS_EX_NOPARENTNOTIFY, ClassNameOf(item.className), title,
                                  item.style | WS_CHILD, ir.left, ir.top, ir.right - ir.left,
                                  ir.bottom - ir.top, dlg,
                                  reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(item.id)), instance,
-                                 const_cast<void*>(data));
+                                 data.empty() ? nullptr : data.data());
         if (!c)
         {
             if (!(style & DS_NOFAILCREATE))
