@@ -8,6 +8,10 @@
 #define SRCAND 0x008800C6
 #define SRCPAINT 0x00EE0086
 #define PATCOPY 0x00F00021
+#define PATINVERT 0x005A0049
+#define DSTINVERT 0x00550009
+#define SRCINVERT 0x00660046
+#define NOTSRCCOPY 0x00330008
 #define BLACKNESS 0x00000042
 #define WHITENESS 0x00FF0062
 
@@ -25,10 +29,51 @@
 #define SYSTEM_FONT 13
 #define DEFAULT_GUI_FONT 17
 
-#define LOGPIXELSX 88
-#define LOGPIXELSY 90
+#define TECHNOLOGY 2
+#define HORZSIZE 4
+#define VERTSIZE 6
 #define HORZRES 8
 #define VERTRES 10
+#define BITSPIXEL 12
+#define PLANES 14
+#define NUMCOLORS 24
+#define RASTERCAPS 38
+#define LOGPIXELSX 88
+#define LOGPIXELSY 90
+#define DT_RASDISPLAY 1
+#define RC_BITBLT 1
+
+#define PS_SOLID 0
+#define PS_DASH 1
+#define PS_DOT 2
+#define PS_DASHDOT 3
+#define PS_DASHDOTDOT 4
+#define PS_NULL 5
+#define PS_INSIDEFRAME 6
+
+#define BS_SOLID 0
+#define BS_NULL 1
+#define BS_HOLLOW BS_NULL
+
+#define OBJ_PEN 1
+#define OBJ_BRUSH 2
+#define OBJ_DC 3
+#define OBJ_FONT 6
+#define OBJ_BITMAP 7
+#define OBJ_MEMDC 10
+
+#define ETO_OPAQUE 0x0002
+#define ETO_CLIPPED 0x0004
+
+#define ERROR 0
+#define RGN_ERROR ERROR
+#define NULLREGION 1
+#define SIMPLEREGION 2
+#define COMPLEXREGION 3
+
+#define CLR_INVALID 0xFFFFFFFF
+#define CBM_INIT 0x04L
+#define DIB_RGB_COLORS 0
 
 #define FW_NORMAL 400
 #define FW_BOLD 700
@@ -60,6 +105,7 @@ typedef struct tagTEXTMETRICA
     BYTE tmCharSet;
 } TEXTMETRICA, *LPTEXTMETRICA;
 typedef TEXTMETRICA TEXTMETRIC;
+typedef LPTEXTMETRICA LPTEXTMETRIC;
 
 typedef struct tagLOGFONTA
 {
@@ -79,6 +125,7 @@ typedef struct tagLOGFONTA
     CHAR lfFaceName[LF_FACESIZE];
 } LOGFONTA, *LPLOGFONTA;
 typedef LOGFONTA LOGFONT;
+typedef LPLOGFONTA LPLOGFONT;
 
 typedef struct tagBITMAP
 {
@@ -90,6 +137,20 @@ typedef struct tagBITMAP
     WORD bmBitsPixel;
     LPVOID bmBits;
 } BITMAP, *LPBITMAP;
+
+typedef struct tagLOGBRUSH
+{
+    UINT lbStyle;
+    COLORREF lbColor;
+    ULONG_PTR lbHatch;
+} LOGBRUSH, *LPLOGBRUSH;
+
+typedef struct tagLOGPEN
+{
+    UINT lopnStyle;
+    POINT lopnWidth;
+    COLORREF lopnColor;
+} LOGPEN, *LPLOGPEN;
 
 typedef struct tagRGBQUAD
 {
@@ -166,11 +227,24 @@ WINGDIAPI BOOL WINAPI GetViewportOrgEx(HDC hdc, LPPOINT point);
 WINGDIAPI int WINAPI SaveDC(HDC hdc);
 WINGDIAPI BOOL WINAPI RestoreDC(HDC hdc, int savedDC);
 WINGDIAPI int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
+WINGDIAPI int WINAPI GetClipBox(HDC hdc, LPRECT rect);
+WINGDIAPI BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect,
+                                  LPCSTR text, UINT count, const INT* dx);
+WINGDIAPI int WINAPI GetBkMode(HDC hdc);
+WINGDIAPI HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type);
+WINGDIAPI BOOL WINAPI OffsetViewportOrgEx(HDC hdc, int dx, int dy, LPPOINT previous);
+WINGDIAPI BOOL WINAPI GetWindowOrgEx(HDC hdc, LPPOINT point);
+WINGDIAPI HBRUSH WINAPI CreateBrushIndirect(const LOGBRUSH* brush);
+WINGDIAPI COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color);
+WINGDIAPI COLORREF WINAPI GetPixel(HDC hdc, int x, int y);
+WINGDIAPI HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* header, DWORD init,
+                                        const void* bits, const BITMAPINFO* info, UINT usage);
 
 #define GetObject GetObjectA
 #define CreateFontIndirect CreateFontIndirectA
 #define TextOut TextOutA
 #define GetTextExtentPoint32 GetTextExtentPoint32A
 #define GetTextMetrics GetTextMetricsA
+#define ExtTextOut ExtTextOutA
 
 #endif // RC_INVOKED
