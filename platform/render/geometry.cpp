@@ -82,7 +82,10 @@ POINT ChildCellOffset(HWND child)
     HWND parent = GetAncestor(child, GA_PARENT);
     if (parent && parent != GetDesktopWindow())
         ScreenToClient(parent, &topLeft);
-    return POINT{Canvas::ColumnOf(topLeft.x), Canvas::RowOf(topLeft.y)};
+    // The nearest cell, not the one holding the corner: dialog layouts centre a label on an
+    // edit a few pixels lower, and both should share a row.
+    return POINT{Canvas::ColumnOf(topLeft.x + Canvas::CellWidth / 2),
+                 Canvas::RowOf(topLeft.y + Canvas::CellHeight / 2)};
 }
 
 POINT ClientOriginPixels(const WindowCells& cells, POINT windowCell)

@@ -236,19 +236,17 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         (void)pt;
         return 0;
     }
-    case WM_KEYDOWN:
-        if (wParam == VK_F1 && !(GetKeyState(VK_SHIFT) & 0x8000) && !(GetKeyState(VK_CONTROL) & 0x8000))
-        {
-            HELPINFO hi{};
-            hi.cbSize = sizeof(hi);
-            hi.iContextType = HELPINFO_WINDOW;
-            hi.iCtrlId = GetDlgCtrlID(hwnd);
-            hi.hItemHandle = hwnd;
-            hi.dwContextId = 0;
-            GetCursorPos(&hi.MousePos);
-            SendMessageA(hwnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&hi));
-        }
+    case WM_KEYF1: {
+        HELPINFO hi{};
+        hi.cbSize = sizeof(hi);
+        hi.iContextType = HELPINFO_WINDOW;
+        hi.iCtrlId = GetDlgCtrlID(hwnd);
+        hi.hItemHandle = hwnd;
+        hi.dwContextId = 0;
+        GetCursorPos(&hi.MousePos);
+        SendMessageA(hwnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&hi));
         return 0;
+    }
     case WM_SYSKEYDOWN:
         if (wParam == VK_F4 && (HIWORD(lParam) & 0x2000))
         {

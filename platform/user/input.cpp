@@ -152,7 +152,43 @@ bool BuildKeyMessage(ThreadQueue* q, const InputEvent& e, MSG* msg)
     return true;
 }
 
+// The window at pt that a child beneath `transparent` in the z-order offers: the first visible
+// sibling lower down that holds the point, or its deepest enabled child there. Null when there
+// is none, or when it is disabled (its area then belongs to the parent, as in WindowFromPoint).
+HWND WindowBeneath(HWND transparent, POINT pt)
+{
+    if (!(GetWindowLongA(transparent, GWL_STYLE) & WS_CHILD))
+        return nullptr;
+    auto holds = [pt](HWND w) {
+        RECT r{};
+        return (GetWindowLongA(w, GWL_STYLE) & WS_VISIBLE) && GetWindowRect(w, &r) &&
+               PtInRect(&r, pt);
+    };
+    HWND h = GetWindow(transparent, GW_HWNDNEXT);
+    while (h && !holds(h))
+        h = GetWindow(h, GW_HWNDNEXT);
+    if (!h || !IsWindowEnabled(h))
+        return nullptr;
+    for (;;)
+    {
+        POINT client = pt;
+        RECT area{};
+        ScreenToClient(h, &client);
+        GetClientRect(h, &area);
+        if (!PtInRect(&area, client))
+            return h;
+        HWND c = GetWindow(h, GW_CHILD);
+        while (c && !holds(c))
+            c = GetWindow(c, GW_HWNDNEXT);
+        if (!c || !IsWindowEnabled(c))
+            return h;
+        h = c;
+    }
+}
+
 // Finds the window under the point on this thread, asking each candidate where the point lies.
+// A window that answers HTTRANSPARENT (a group box, a static) passes the point to the window
+// beneath it: a lower sibling holding the point, else its parent.
 HWND HitTest(POINT pt, LRESULT* hit)
 {
     HWND h = WindowFromPoint(pt);
@@ -163,6 +199,11 @@ HWND HitTest(POINT pt, LRESULT* hit)
         *hit = SendMessageA(h, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
         if (*hit != HTTRANSPARENT)
             return h;
+        if (HWND beneath = WindowBeneath(h, pt))
+        {
+            h = beneath;
+            continue;
+        }
         HWND parent = GetAncestor(h, GA_PARENT);
         h = parent == GetDesktopWindow() ? nullptr : parent;
     }
@@ -228,7 +269,22 @@ bool BuildMouseMessage(ThreadQueue* q, const InputEvent& e, MSG* msg, bool remov
     {
         POINT client = e.pt;
         ScreenToClient(target, &client);
-        *msg = MSG{target, message, MouseKeyState(q), MAKELPARAM(client.x, client.y), e.time, e.pt};
+        // The key state applies this event's own button only once the message is removed, but
+        // the message already reports it: down for a press, up for a release.
+        WPARAM mk = MouseKeyState(q);
+        if (e.flags & MOUSEEVENTF_LEFTDOWN)
+            mk |= MK_LBUTTON;
+        if (e.flags & MOUSEEVENTF_LEFTUP)
+            mk &= ~static_cast<WPARAM>(MK_LBUTTON);
+        if (e.flags & MOUSEEVENTF_RIGHTDOWN)
+            mk |= MK_RBUTTON;
+        if (e.flags & MOUSEEVENTF_RIGHTUP)
+            mk &= ~static_cast<WPARAM>(MK_RBUTTON);
+        if (e.flags & MOUSEEVENTF_MIDDLEDOWN)
+            mk |= MK_MBUTTON;
+        if (e.flags & MOUSEEVENTF_MIDDLEUP)
+            mk &= ~static_cast<WPARAM>(MK_MBUTTON);
+        *msg = MSG{target, message, mk, MAKELPARAM(client.x, client.y), e.time, e.pt};
     }
     if (down && remove)
     {
@@ -489,6 +545,14 @@ BOOL WINAPI TranslateMessage(const MSG* msg)
         return FALSE;
     ThreadQueue* q = CurrentQueue();
     const WORD vk = static_cast<WORD>(msg->wParam);
+    // F1 asks the focus window for help whatever its own keyboard handling does: the request
+    // comes as WM_KEYF1, which DefWindowProcA turns into WM_HELP.
+    if (vk == VK_F1 && msg->message == WM_KEYDOWN && !(q->keys[VK_SHIFT] & 0x80) &&
+        !(q->keys[VK_CONTROL] & 0x80))
+    {
+        q->Post(MSG{msg->hwnd, WM_KEYF1, 0, 0, msg->time, msg->pt}, true);
+        return TRUE;
+    }
     int ch;
     if (vk == VK_PACKET)
         ch = static_cast<int>((msg->lParam >> 16) & 0xFF);
