@@ -402,6 +402,9 @@ class AFX_CORE_DATA CWinThread : public CCmdTarget
 public:
     CWinThread();
     CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam);
+    // Deleting the object on another thread than its own waits until that thread has finished
+    // with it: the owner of a thread object without m_bAutoDelete deletes it to join the thread
+    // (Windows code waits on m_hThread first, which this library does not support).
     virtual ~CWinThread();
 
     // Starts the thread. Returns once it runs (or, with CREATE_SUSPENDED, once it waits to be

@@ -29,6 +29,10 @@ struct _AFX_THREAD_RECORD
     DWORD suspendCount = 1;
     bool reported = false;
     bool running = false;
+    // The thread no longer touches its CWinThread object.
+    bool finished = false;
+    // The object was deleted before the thread ran: the thread ends without running anything.
+    bool abandoned = false;
     DWORD threadId = 0;
     std::atomic<int> references{2};
 
@@ -93,8 +97,16 @@ void ThreadEntry(CWinThread* thread, _AFX_THREAD_RECORD* record, AFX_MODULE_STAT
         record->threadId = ::GetCurrentThreadId();
         record->reported = true;
         record->changed.notify_all();
-        record->changed.wait(lock, [record] { return record->suspendCount == 0; });
-        record->running = true;
+        record->changed.wait(lock,
+                             [record] { return record->suspendCount == 0 || record->abandoned; });
+        record->running = !record->abandoned;
+    }
+    if (!record->running)
+    {
+        t_currentThread = nullptr;
+        AfxSetModuleState(nullptr);
+        record->Release();
+        return;
     }
 
     // The thread sees the application's main window as its own unless it sets one.
@@ -132,6 +144,11 @@ void ThreadEntry(CWinThread* thread, _AFX_THREAD_RECORD* record, AFX_MODULE_STAT
     t_currentThread = nullptr;
     if (deleteThread)
         thread->Delete();
+    {
+        std::lock_guard lock(record->mutex);
+        record->finished = true;
+        record->changed.notify_all();
+    }
     record->Release();
     AfxSetModuleState(nullptr);
 }
@@ -169,8 +186,24 @@ CWinThread::~CWinThread()
 {
     if (t_currentThread == this)
         t_currentThread = nullptr;
-    if (m_pThreadRecord != nullptr)
-        m_pThreadRecord->Release();
+    _AFX_THREAD_RECORD* record = m_pThreadRecord;
+    if (record != nullptr)
+    {
+        // Windows code waits on m_hThread before it deletes a thread object it keeps; here the
+        // destructor itself waits until the thread is done with the object.
+        std::unique_lock lock(record->mutex);
+        if (!record->running)
+        {
+            record->abandoned = true;
+            record->changed.notify_all();
+        }
+        else if (record->threadId != ::GetCurrentThreadId())
+        {
+            record->changed.wait(lock, [record] { return record->finished; });
+        }
+    }
+    if (record != nullptr)
+        record->Release();
     m_pThreadRecord = nullptr;
     m_hThread = nullptr;
 }

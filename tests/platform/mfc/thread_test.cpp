@@ -117,11 +117,23 @@ TEST(WorkerThreadTest, KeptAliveWithoutAutoDelete)
     ASSERT_TRUE(thread->CreateThread());
     ASSERT_TRUE(report.ran.Wait());
     EXPECT_EQ(report.current, thread);
-    // The object stays usable after its thread has ended; the owner deletes it.
+    // The object stays usable after its procedure has returned; deleting it waits for the
+    // thread to let go of it.
     EXPECT_EQ(thread->m_nThreadID, report.threadId);
     EXPECT_FALSE(destroyed.IsSet());
     delete thread;
     EXPECT_TRUE(destroyed.IsSet());
+}
+
+TEST(WorkerThreadTest, DeletingANeverResumedThreadEndsIt)
+{
+    Signal destroyed;
+    WorkerReport report;
+    auto* thread = new ProbeThread(ReportingWorker, &report, &destroyed);
+    ASSERT_TRUE(thread->CreateThread(CREATE_SUSPENDED));
+    delete thread;
+    EXPECT_TRUE(destroyed.IsSet());
+    EXPECT_FALSE(report.ran.IsSet());
 }
 
 struct EndThreadReport
