@@ -53,7 +53,8 @@ HWND FindDialog(const platform::UiThread& ui, const char* title)
 
 HWND Focus(const platform::UiThread& ui)
 {
-    GUITHREADINFO info{sizeof info};
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
     GetGUIThreadInfo(ui.Id(), &info);
     return info.hwndFocus;
 }
