@@ -159,9 +159,11 @@
 #define SS_RIGHTJUST 0x00000400L
 #define SS_REALSIZEIMAGE 0x00000800L
 #define SS_SUNKEN 0x00001000L
+#define SS_EDITCONTROL 0x00002000L
 #define SS_ENDELLIPSIS 0x00004000L
 #define SS_PATHELLIPSIS 0x00008000L
 #define SS_WORDELLIPSIS 0x0000C000L
+#define SS_ELLIPSISMASK 0x0000C000L
 
 #define STM_SETICON 0x0170
 #define STM_GETICON 0x0171
@@ -952,9 +954,14 @@
 #define IMAGE_BITMAP 0
 #define IMAGE_ICON 1
 #define IMAGE_CURSOR 2
+#define IMAGE_ENHMETAFILE 3
 #define LR_DEFAULTCOLOR 0x0000
+#define LR_MONOCHROME 0x0001
 #define LR_LOADFROMFILE 0x0010
+#define LR_LOADTRANSPARENT 0x0020
+#define LR_DEFAULTSIZE 0x0040
 #define LR_LOADMAP3DCOLORS 0x1000
+#define LR_CREATEDIBSECTION 0x2000
 #define LR_SHARED 0x8000
 
 // WM_PRINT flags.
@@ -1367,6 +1374,9 @@ WINUSERAPI UINT WINAPI SendInput(UINT count, LPINPUT inputs, int size);
 WINUSERAPI BOOL WINAPI SetCursorPos(int x, int y);
 WINUSERAPI BOOL WINAPI GetCursorPos(LPPOINT point);
 WINUSERAPI HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR name);
+WINUSERAPI HBITMAP WINAPI LoadBitmapA(HINSTANCE instance, LPCSTR name);
+WINUSERAPI HANDLE WINAPI LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy,
+                                    UINT flags);
 WINUSERAPI HCURSOR WINAPI SetCursor(HCURSOR cursor);
 WINUSERAPI HCURSOR WINAPI GetCursor();
 WINUSERAPI HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name);
@@ -1474,6 +1484,8 @@ WINUSERAPI int WINAPIV wsprintfA(LPSTR buffer, LPCSTR format, ...);
 #define CallWindowProc CallWindowProcA
 #define RegisterWindowMessage RegisterWindowMessageA
 #define LoadCursor LoadCursorA
+#define LoadBitmap LoadBitmapA
+#define LoadImage LoadImageA
 #define LoadIcon LoadIconA
 #define CreateDialogParam CreateDialogParamA
 #define CreateDialogIndirectParam CreateDialogIndirectParamA
