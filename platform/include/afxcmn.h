@@ -9,7 +9,110 @@
 
 // ---- CTreeCtrl ----
 
+// Does NOT do: image lists (GetImageList, SetImageList, CreateDragImage), label editing
+// (EditLabel, GetEditControl), check boxes, tool tips, colours and insert marks, as the control
+// itself does not.
+class AFX_CORE_DATA CTreeCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CTreeCtrl)
+public:
+    CTreeCtrl();
+    ~CTreeCtrl() override;
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // ---- Attributes ----
+    BOOL GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const;
+    UINT GetCount() const;
+    UINT GetIndent() const;
+    UINT GetVisibleCount() const;
+    SHORT GetItemHeight() const;
+    HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const;
+    HTREEITEM GetChildItem(HTREEITEM hItem) const;
+    HTREEITEM GetNextSiblingItem(HTREEITEM hItem) const;
+    HTREEITEM GetPrevSiblingItem(HTREEITEM hItem) const;
+    HTREEITEM GetParentItem(HTREEITEM hItem) const;
+    HTREEITEM GetFirstVisibleItem() const;
+    HTREEITEM GetNextVisibleItem(HTREEITEM hItem) const;
+    HTREEITEM GetPrevVisibleItem(HTREEITEM hItem) const;
+    HTREEITEM GetLastVisibleItem() const;
+    HTREEITEM GetSelectedItem() const;
+    HTREEITEM GetDropHilightItem() const;
+    HTREEITEM GetRootItem() const;
+    BOOL GetItem(TVITEM* pItem) const;
+    CString GetItemText(HTREEITEM hItem) const;
+    BOOL GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const;
+    UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const;
+    DWORD_PTR GetItemData(HTREEITEM hItem) const;
+    BOOL SetItem(TVITEM* pItem);
+    BOOL SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
+                 UINT nState, UINT nStateMask, LPARAM lParam);
+    BOOL SetItemText(HTREEITEM hItem, LPCTSTR lpszItem);
+    BOOL SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage);
+    BOOL SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask);
+    BOOL SetItemData(HTREEITEM hItem, DWORD_PTR dwData);
+    BOOL ItemHasChildren(HTREEITEM hItem) const;
+
+    // ---- Operations ----
+    HTREEITEM InsertItem(LPTVINSERTSTRUCT lpInsertStruct);
+    HTREEITEM InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
+                         UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
+    HTREEITEM InsertItem(LPCTSTR lpszItem, HTREEITEM hParent = TVI_ROOT,
+                         HTREEITEM hInsertAfter = TVI_LAST);
+    HTREEITEM InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage,
+                         HTREEITEM hParent = TVI_ROOT, HTREEITEM hInsertAfter = TVI_LAST);
+    BOOL DeleteItem(HTREEITEM hItem);
+    BOOL DeleteAllItems();
+    BOOL Expand(HTREEITEM hItem, UINT nCode);
+    BOOL Select(HTREEITEM hItem, UINT nCode);
+    BOOL SelectItem(HTREEITEM hItem);
+    BOOL SelectDropTarget(HTREEITEM hItem);
+    BOOL SelectSetFirstVisible(HTREEITEM hItem);
+    HTREEITEM HitTest(CPoint pt, UINT* pFlags = NULL) const;
+    HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const;
+    BOOL SortChildren(HTREEITEM hItem);
+    BOOL SortChildrenCB(LPTVSORTCB pSort);
+    BOOL EnsureVisible(HTREEITEM hItem);
+};
+
 // ---- CTabCtrl ----
+
+// Does NOT do: image lists, item size and padding, tool tips, owner drawing (DrawItem), as the
+// control itself does not.
+class AFX_CORE_DATA CTabCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CTabCtrl)
+public:
+    CTabCtrl();
+    ~CTabCtrl() override;
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // ---- Attributes ----
+    int GetItemCount() const;
+    BOOL GetItem(int nItem, TCITEM* pTabCtrlItem) const;
+    BOOL SetItem(int nItem, TCITEM* pTabCtrlItem);
+    BOOL GetItemRect(int nItem, LPRECT lpRect) const;
+    int GetCurSel() const;
+    int SetCurSel(int nItem);
+    void SetCurFocus(int nItem);
+    int GetCurFocus() const;
+    int GetRowCount() const;
+    DWORD GetItemState(int nItem, DWORD dwMask) const;
+    BOOL SetItemState(int nItem, DWORD dwMask, DWORD dwState);
+
+    // ---- Operations ----
+    LONG InsertItem(int nItem, TCITEM* pTabCtrlItem);
+    LONG InsertItem(int nItem, LPCTSTR lpszItem);
+    LONG InsertItem(int nItem, LPCTSTR lpszItem, int nImage);
+    LONG InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, int nImage, LPARAM lParam);
+    LONG InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, int nImage, LPARAM lParam,
+                    DWORD dwState, DWORD dwStateMask);
+    BOOL DeleteItem(int nItem);
+    BOOL DeleteAllItems();
+    void AdjustRect(BOOL bLarger, LPRECT lpRect);
+    int HitTest(TCHITTESTINFO* pHitTestInfo) const;
+};
 
 // ---- CStatusBarCtrl ----
 

@@ -66,7 +66,600 @@ WINUSERAPI BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* init);
 
 // ---- Tree view ----
 
+#define TVS_HASBUTTONS 0x0001
+#define TVS_HASLINES 0x0002
+#define TVS_LINESATROOT 0x0004
+#define TVS_EDITLABELS 0x0008
+#define TVS_DISABLEDRAGDROP 0x0010
+#define TVS_SHOWSELALWAYS 0x0020
+#define TVS_RTLREADING 0x0040
+#define TVS_NOTOOLTIPS 0x0080
+#define TVS_CHECKBOXES 0x0100
+#define TVS_TRACKSELECT 0x0200
+#define TVS_SINGLEEXPAND 0x0400
+#define TVS_INFOTIP 0x0800
+#define TVS_FULLROWSELECT 0x1000
+#define TVS_NOSCROLL 0x2000
+#define TVS_NONEVENHEIGHT 0x4000
+#define TVS_NOHSCROLL 0x8000
+
+#define TVIF_TEXT 0x0001
+#define TVIF_IMAGE 0x0002
+#define TVIF_PARAM 0x0004
+#define TVIF_STATE 0x0008
+#define TVIF_HANDLE 0x0010
+#define TVIF_SELECTEDIMAGE 0x0020
+#define TVIF_CHILDREN 0x0040
+#define TVIF_INTEGRAL 0x0080
+#define TVIF_STATEEX 0x0100
+#define TVIF_EXPANDEDIMAGE 0x0200
+#define TVIF_DI_SETITEM 0x1000
+
+#define TVIS_FOCUSED 0x0001
+#define TVIS_SELECTED 0x0002
+#define TVIS_CUT 0x0004
+#define TVIS_DROPHILITED 0x0008
+#define TVIS_BOLD 0x0010
+#define TVIS_EXPANDED 0x0020
+#define TVIS_EXPANDEDONCE 0x0040
+#define TVIS_EXPANDPARTIAL 0x0080
+#define TVIS_OVERLAYMASK 0x0F00
+#define TVIS_STATEIMAGEMASK 0xF000
+#define TVIS_USERMASK 0xF000
+
+#define I_CHILDRENCALLBACK (-1)
+#define I_CHILDRENAUTO (-2)
+#define I_IMAGECALLBACK (-1)
+#define I_IMAGENONE (-2)
+#define LPSTR_TEXTCALLBACKA ((LPSTR)-1L)
+#define LPSTR_TEXTCALLBACK LPSTR_TEXTCALLBACKA
+
+#define TVI_ROOT ((HTREEITEM)(ULONG_PTR)-0x10000)
+#define TVI_FIRST ((HTREEITEM)(ULONG_PTR)-0x0FFFF)
+#define TVI_LAST ((HTREEITEM)(ULONG_PTR)-0x0FFFE)
+#define TVI_SORT ((HTREEITEM)(ULONG_PTR)-0x0FFFD)
+
+#define TVGN_ROOT 0x0000
+#define TVGN_NEXT 0x0001
+#define TVGN_PREVIOUS 0x0002
+#define TVGN_PARENT 0x0003
+#define TVGN_CHILD 0x0004
+#define TVGN_FIRSTVISIBLE 0x0005
+#define TVGN_NEXTVISIBLE 0x0006
+#define TVGN_PREVIOUSVISIBLE 0x0007
+#define TVGN_DROPHILITE 0x0008
+#define TVGN_CARET 0x0009
+#define TVGN_LASTVISIBLE 0x000A
+#define TVSI_NOSINGLEEXPAND 0x8000
+
+#define TVE_COLLAPSE 0x0001
+#define TVE_EXPAND 0x0002
+#define TVE_TOGGLE 0x0003
+#define TVE_EXPANDPARTIAL 0x4000
+#define TVE_COLLAPSERESET 0x8000
+
+#define TVC_UNKNOWN 0x0000
+#define TVC_BYMOUSE 0x0001
+#define TVC_BYKEYBOARD 0x0002
+
+#define TVHT_NOWHERE 0x0001
+#define TVHT_ONITEMICON 0x0002
+#define TVHT_ONITEMLABEL 0x0004
+#define TVHT_ONITEMINDENT 0x0008
+#define TVHT_ONITEMBUTTON 0x0010
+#define TVHT_ONITEMRIGHT 0x0020
+#define TVHT_ONITEMSTATEICON 0x0040
+#define TVHT_ONITEM (TVHT_ONITEMICON | TVHT_ONITEMLABEL | TVHT_ONITEMSTATEICON)
+#define TVHT_ABOVE 0x0100
+#define TVHT_BELOW 0x0200
+#define TVHT_TORIGHT 0x0400
+#define TVHT_TOLEFT 0x0800
+
+#define TVSIL_NORMAL 0
+#define TVSIL_STATE 2
+
+#define TV_FIRST 0x1100
+#define TVM_INSERTITEMA (TV_FIRST + 0)
+#define TVM_DELETEITEM (TV_FIRST + 1)
+#define TVM_EXPAND (TV_FIRST + 2)
+#define TVM_GETITEMRECT (TV_FIRST + 4)
+#define TVM_GETCOUNT (TV_FIRST + 5)
+#define TVM_GETINDENT (TV_FIRST + 6)
+#define TVM_SETINDENT (TV_FIRST + 7)
+#define TVM_GETIMAGELIST (TV_FIRST + 8)
+#define TVM_SETIMAGELIST (TV_FIRST + 9)
+#define TVM_GETNEXTITEM (TV_FIRST + 10)
+#define TVM_SELECTITEM (TV_FIRST + 11)
+#define TVM_GETITEMA (TV_FIRST + 12)
+#define TVM_SETITEMA (TV_FIRST + 13)
+#define TVM_EDITLABELA (TV_FIRST + 14)
+#define TVM_GETEDITCONTROL (TV_FIRST + 15)
+#define TVM_GETVISIBLECOUNT (TV_FIRST + 16)
+#define TVM_HITTEST (TV_FIRST + 17)
+#define TVM_CREATEDRAGIMAGE (TV_FIRST + 18)
+#define TVM_SORTCHILDREN (TV_FIRST + 19)
+#define TVM_ENSUREVISIBLE (TV_FIRST + 20)
+#define TVM_SORTCHILDRENCB (TV_FIRST + 21)
+#define TVM_ENDEDITLABELNOW (TV_FIRST + 22)
+#define TVM_GETISEARCHSTRINGA (TV_FIRST + 23)
+#define TVM_SETTOOLTIPS (TV_FIRST + 24)
+#define TVM_GETTOOLTIPS (TV_FIRST + 25)
+#define TVM_SETINSERTMARK (TV_FIRST + 26)
+#define TVM_SETITEMHEIGHT (TV_FIRST + 27)
+#define TVM_GETITEMHEIGHT (TV_FIRST + 28)
+#define TVM_SETBKCOLOR (TV_FIRST + 29)
+#define TVM_SETTEXTCOLOR (TV_FIRST + 30)
+#define TVM_GETBKCOLOR (TV_FIRST + 31)
+#define TVM_GETTEXTCOLOR (TV_FIRST + 32)
+#define TVM_SETSCROLLTIME (TV_FIRST + 33)
+#define TVM_GETSCROLLTIME (TV_FIRST + 34)
+#define TVM_SETINSERTMARKCOLOR (TV_FIRST + 37)
+#define TVM_GETINSERTMARKCOLOR (TV_FIRST + 38)
+#define TVM_GETITEMSTATE (TV_FIRST + 39)
+#define TVM_SETLINECOLOR (TV_FIRST + 40)
+#define TVM_GETLINECOLOR (TV_FIRST + 41)
+#define TVM_INSERTITEM TVM_INSERTITEMA
+#define TVM_GETITEM TVM_GETITEMA
+#define TVM_SETITEM TVM_SETITEMA
+#define TVM_EDITLABEL TVM_EDITLABELA
+#define TVM_SETUNICODEFORMAT CCM_SETUNICODEFORMAT
+#define TVM_GETUNICODEFORMAT CCM_GETUNICODEFORMAT
+
+#define TVN_SELCHANGINGA (TVN_FIRST - 1)
+#define TVN_SELCHANGEDA (TVN_FIRST - 2)
+#define TVN_GETDISPINFOA (TVN_FIRST - 3)
+#define TVN_SETDISPINFOA (TVN_FIRST - 4)
+#define TVN_ITEMEXPANDINGA (TVN_FIRST - 5)
+#define TVN_ITEMEXPANDEDA (TVN_FIRST - 6)
+#define TVN_BEGINDRAGA (TVN_FIRST - 7)
+#define TVN_BEGINRDRAGA (TVN_FIRST - 8)
+#define TVN_DELETEITEMA (TVN_FIRST - 9)
+#define TVN_BEGINLABELEDITA (TVN_FIRST - 10)
+#define TVN_ENDLABELEDITA (TVN_FIRST - 11)
+#define TVN_KEYDOWN (TVN_FIRST - 12)
+#define TVN_GETINFOTIPA (TVN_FIRST - 13)
+#define TVN_SINGLEEXPAND (TVN_FIRST - 15)
+#define TVN_SELCHANGING TVN_SELCHANGINGA
+#define TVN_SELCHANGED TVN_SELCHANGEDA
+#define TVN_GETDISPINFO TVN_GETDISPINFOA
+#define TVN_SETDISPINFO TVN_SETDISPINFOA
+#define TVN_ITEMEXPANDING TVN_ITEMEXPANDINGA
+#define TVN_ITEMEXPANDED TVN_ITEMEXPANDEDA
+#define TVN_BEGINDRAG TVN_BEGINDRAGA
+#define TVN_BEGINRDRAG TVN_BEGINRDRAGA
+#define TVN_DELETEITEM TVN_DELETEITEMA
+#define TVN_BEGINLABELEDIT TVN_BEGINLABELEDITA
+#define TVN_ENDLABELEDIT TVN_ENDLABELEDITA
+
+#ifndef RC_INVOKED
+struct _TREEITEM;
+typedef struct _TREEITEM* HTREEITEM;
+
+typedef struct tagTVITEMA
+{
+    UINT mask;
+    HTREEITEM hItem;
+    UINT state;
+    UINT stateMask;
+    LPSTR pszText;
+    int cchTextMax;
+    int iImage;
+    int iSelectedImage;
+    int cChildren;
+    LPARAM lParam;
+} TVITEMA, *LPTVITEMA, TV_ITEMA, *LPTV_ITEMA;
+typedef TVITEMA TVITEM;
+typedef LPTVITEMA LPTVITEM;
+typedef TV_ITEMA TV_ITEM;
+typedef LPTV_ITEMA LPTV_ITEM;
+
+typedef struct tagTVITEMEXA
+{
+    UINT mask;
+    HTREEITEM hItem;
+    UINT state;
+    UINT stateMask;
+    LPSTR pszText;
+    int cchTextMax;
+    int iImage;
+    int iSelectedImage;
+    int cChildren;
+    LPARAM lParam;
+    int iIntegral;
+    UINT uStateEx;
+    HWND hwnd;
+    int iExpandedImage;
+    int iReserved;
+} TVITEMEXA, *LPTVITEMEXA;
+typedef TVITEMEXA TVITEMEX;
+typedef LPTVITEMEXA LPTVITEMEX;
+
+typedef struct tagTVINSERTSTRUCTA
+{
+    HTREEITEM hParent;
+    HTREEITEM hInsertAfter;
+    union
+    {
+        TVITEMEXA itemex;
+        TV_ITEMA item;
+    };
+} TVINSERTSTRUCTA, *LPTVINSERTSTRUCTA, TV_INSERTSTRUCTA, *LPTV_INSERTSTRUCTA;
+typedef TVINSERTSTRUCTA TVINSERTSTRUCT;
+typedef LPTVINSERTSTRUCTA LPTVINSERTSTRUCT;
+typedef TV_INSERTSTRUCTA TV_INSERTSTRUCT;
+typedef LPTV_INSERTSTRUCTA LPTV_INSERTSTRUCT;
+
+typedef struct tagTVHITTESTINFO
+{
+    POINT pt;
+    UINT flags;
+    HTREEITEM hItem;
+} TVHITTESTINFO, *LPTVHITTESTINFO, TV_HITTESTINFO, *LPTV_HITTESTINFO;
+
+typedef int(CALLBACK* PFNTVCOMPARE)(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+
+typedef struct tagTVSORTCB
+{
+    HTREEITEM hParent;
+    PFNTVCOMPARE lpfnCompare;
+    LPARAM lParam;
+} TVSORTCB, *LPTVSORTCB, TV_SORTCB, *LPTV_SORTCB;
+
+typedef struct tagNMTREEVIEWA
+{
+    NMHDR hdr;
+    UINT action;
+    TVITEMA itemOld;
+    TVITEMA itemNew;
+    POINT ptDrag;
+} NMTREEVIEWA, *LPNMTREEVIEWA, NM_TREEVIEWA, *LPNM_TREEVIEWA;
+typedef NMTREEVIEWA NMTREEVIEW;
+typedef LPNMTREEVIEWA LPNMTREEVIEW;
+typedef NM_TREEVIEWA NM_TREEVIEW;
+typedef LPNM_TREEVIEWA LPNM_TREEVIEW;
+
+typedef struct tagTVDISPINFOA
+{
+    NMHDR hdr;
+    TVITEMA item;
+} NMTVDISPINFOA, *LPNMTVDISPINFOA, TV_DISPINFOA;
+typedef NMTVDISPINFOA NMTVDISPINFO;
+typedef LPNMTVDISPINFOA LPNMTVDISPINFO;
+typedef TV_DISPINFOA TV_DISPINFO;
+
+// Byte-packed, as the system's header lays it out.
+#pragma pack(push, 1)
+typedef struct tagTVKEYDOWN
+{
+    NMHDR hdr;
+    WORD wVKey;
+    UINT flags;
+} NMTVKEYDOWN, *LPNMTVKEYDOWN, TV_KEYDOWN;
+#pragma pack(pop)
+
+// The message helpers, as functions rather than macros so that ignoring a result warns nobody.
+inline HTREEITEM TreeView_InsertItem(HWND hwnd, const TVINSERTSTRUCTA* lpis)
+{
+    return (HTREEITEM)SendMessageA(hwnd, TVM_INSERTITEMA, 0, (LPARAM)lpis);
+}
+inline BOOL TreeView_DeleteItem(HWND hwnd, HTREEITEM hitem)
+{
+    return (BOOL)SendMessageA(hwnd, TVM_DELETEITEM, 0, (LPARAM)hitem);
+}
+inline BOOL TreeView_DeleteAllItems(HWND hwnd)
+{
+    return (BOOL)SendMessageA(hwnd, TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT);
+}
+inline BOOL TreeView_Expand(HWND hwnd, HTREEITEM hitem, UINT code)
+{
+    return (BOOL)SendMessageA(hwnd, TVM_EXPAND, (WPARAM)code, (LPARAM)hitem);
+}
+inline BOOL TreeView_GetItemRect(HWND hwnd, HTREEITEM hitem, RECT* prc, BOOL code)
+{
+    // The message takes the item in the rectangle's first bytes.
+    __builtin_memcpy(prc, &hitem, sizeof hitem);
+    return (BOOL)SendMessageA(hwnd, TVM_GETITEMRECT, (WPARAM)code, (LPARAM)prc);
+}
+inline UINT TreeView_GetCount(HWND hwnd)
+{
+    return (UINT)SendMessageA(hwnd, TVM_GETCOUNT, 0, 0);
+}
+inline UINT TreeView_GetIndent(HWND hwnd)
+{
+    return (UINT)SendMessageA(hwnd, TVM_GETINDENT, 0, 0);
+}
+inline HTREEITEM TreeView_GetNextItem(HWND hwnd, HTREEITEM hitem, UINT code)
+{
+    return (HTREEITEM)SendMessageA(hwnd, TVM_GETNEXTITEM, (WPARAM)code, (LPARAM)hitem);
+}
+inline HTREEITEM TreeView_GetChild(HWND hwnd, HTREEITEM hitem)
+{
+    return TreeView_GetNextItem(hwnd, hitem, TVGN_CHILD);
+}
+inline HTREEITEM TreeView_GetNextSibling(HWND hwnd, HTREEITEM hitem)
+{
+    return TreeView_GetNextItem(hwnd, hitem, TVGN_NEXT);
+}
+inline HTREEITEM TreeView_GetPrevSibling(HWND hwnd, HTREEITEM hitem)
+{
+    return TreeView_GetNextItem(hwnd, hitem, TVGN_PREVIOUS);
+}
+inline HTREEITEM TreeView_GetParent(HWND hwnd, HTREEITEM hitem)
+{
+    return TreeView_GetNextItem(hwnd, hitem, TVGN_PARENT);
+}
+inline HTREEITEM TreeView_GetFirstVisible(HWND hwnd)
+{
+    return TreeView_GetNextItem(hwnd, NULL, TVGN_FIRSTVISIBLE);
+}
+inline HTREEITEM TreeView_GetNextVisible(HWND hwnd, HTREEITEM hitem)
+{
+    return TreeView_GetNextItem(hwnd, hitem, TVGN_NEXTVISIBLE);
+}
+inline HTREEITEM TreeView_GetPrevVisible(HWND hwnd, HTREEITEM hitem)
+{
+    return TreeView_GetNextItem(hwnd, hitem, TVGN_PREVIOUSVISIBLE);
+}
+inline HTREEITEM TreeView_GetLastVisible(HWND hwnd)
+{
+    return TreeView_GetNextItem(hwnd, NULL, TVGN_LASTVISIBLE);
+}
+inline HTREEITEM TreeView_GetSelection(HWND hwnd)
+{
+    return TreeView_GetNextItem(hwnd, NULL, TVGN_CARET);
+}
+inline HTREEITEM TreeView_GetDropHilight(HWND hwnd)
+{
+    return TreeView_GetNextItem(hwnd, NULL, TVGN_DROPHILITE);
+}
+inline HTREEITEM TreeView_GetRoot(HWND hwnd)
+{
+    return TreeView_GetNextItem(hwnd, NULL, TVGN_ROOT);
+}
+inline BOOL TreeView_Select(HWND hwnd, HTREEITEM hitem, UINT code)
+{
+    return (BOOL)SendMessageA(hwnd, TVM_SELECTITEM, (WPARAM)code, (LPARAM)hitem);
+}
+inline BOOL TreeView_SelectItem(HWND hwnd, HTREEITEM hitem)
+{
+    return TreeView_Select(hwnd, hitem, TVGN_CARET);
+}
+inline BOOL TreeView_SelectDropTarget(HWND hwnd, HTREEITEM hitem)
+{
+    return TreeView_Select(hwnd, hitem, TVGN_DROPHILITE);
+}
+inline BOOL TreeView_SelectSetFirstVisible(HWND hwnd, HTREEITEM hitem)
+{
+    return TreeView_Select(hwnd, hitem, TVGN_FIRSTVISIBLE);
+}
+inline BOOL TreeView_GetItem(HWND hwnd, TVITEMA* pitem)
+{
+    return (BOOL)SendMessageA(hwnd, TVM_GETITEMA, 0, (LPARAM)pitem);
+}
+inline BOOL TreeView_SetItem(HWND hwnd, const TVITEMA* pitem)
+{
+    return (BOOL)SendMessageA(hwnd, TVM_SETITEMA, 0, (LPARAM)pitem);
+}
+inline UINT TreeView_GetVisibleCount(HWND hwnd)
+{
+    return (UINT)SendMessageA(hwnd, TVM_GETVISIBLECOUNT, 0, 0);
+}
+inline HTREEITEM TreeView_HitTest(HWND hwnd, LPTVHITTESTINFO lpht)
+{
+    return (HTREEITEM)SendMessageA(hwnd, TVM_HITTEST, 0, (LPARAM)lpht);
+}
+inline BOOL TreeView_SortChildren(HWND hwnd, HTREEITEM hitem, BOOL recurse)
+{
+    return (BOOL)SendMessageA(hwnd, TVM_SORTCHILDREN, (WPARAM)recurse, (LPARAM)hitem);
+}
+inline BOOL TreeView_EnsureVisible(HWND hwnd, HTREEITEM hitem)
+{
+    return (BOOL)SendMessageA(hwnd, TVM_ENSUREVISIBLE, 0, (LPARAM)hitem);
+}
+inline BOOL TreeView_SortChildrenCB(HWND hwnd, const TVSORTCB* psort, BOOL recurse)
+{
+    return (BOOL)SendMessageA(hwnd, TVM_SORTCHILDRENCB, (WPARAM)recurse, (LPARAM)psort);
+}
+inline int TreeView_GetItemHeight(HWND hwnd)
+{
+    return (int)SendMessageA(hwnd, TVM_GETITEMHEIGHT, 0, 0);
+}
+inline UINT TreeView_GetItemState(HWND hwnd, HTREEITEM hti, UINT mask)
+{
+    return (UINT)SendMessageA(hwnd, TVM_GETITEMSTATE, (WPARAM)hti, (LPARAM)mask);
+}
+inline BOOL TreeView_SetItemState(HWND hwnd, HTREEITEM hti, UINT data, UINT mask)
+{
+    TVITEMA item = {};
+    item.mask = TVIF_STATE;
+    item.hItem = hti;
+    item.stateMask = mask;
+    item.state = data;
+    return (BOOL)SendMessageA(hwnd, TVM_SETITEMA, 0, (LPARAM)&item);
+}
+#endif
+
 // ---- Tab control ----
+
+#define TCS_SCROLLOPPOSITE 0x0001
+#define TCS_BOTTOM 0x0002
+#define TCS_RIGHT 0x0002
+#define TCS_MULTISELECT 0x0004
+#define TCS_FLATBUTTONS 0x0008
+#define TCS_FORCEICONLEFT 0x0010
+#define TCS_FORCELABELLEFT 0x0020
+#define TCS_HOTTRACK 0x0040
+#define TCS_VERTICAL 0x0080
+#define TCS_TABS 0x0000
+#define TCS_BUTTONS 0x0100
+#define TCS_SINGLELINE 0x0000
+#define TCS_MULTILINE 0x0200
+#define TCS_RIGHTJUSTIFY 0x0000
+#define TCS_FIXEDWIDTH 0x0400
+#define TCS_RAGGEDRIGHT 0x0800
+#define TCS_FOCUSONBUTTONDOWN 0x1000
+#define TCS_OWNERDRAWFIXED 0x2000
+#define TCS_TOOLTIPS 0x4000
+#define TCS_FOCUSNEVER 0x8000
+
+#define TCS_EX_FLATSEPARATORS 0x00000001
+#define TCS_EX_REGISTERDROP 0x00000002
+
+#define TCIF_TEXT 0x0001
+#define TCIF_IMAGE 0x0002
+#define TCIF_RTLREADING 0x0004
+#define TCIF_PARAM 0x0008
+#define TCIF_STATE 0x0010
+
+#define TCIS_BUTTONPRESSED 0x0001
+#define TCIS_HIGHLIGHTED 0x0002
+
+#define TCHT_NOWHERE 0x0001
+#define TCHT_ONITEMICON 0x0002
+#define TCHT_ONITEMLABEL 0x0004
+#define TCHT_ONITEM (TCHT_ONITEMICON | TCHT_ONITEMLABEL)
+
+#define TCM_FIRST 0x1300
+#define TCM_GETIMAGELIST (TCM_FIRST + 2)
+#define TCM_SETIMAGELIST (TCM_FIRST + 3)
+#define TCM_GETITEMCOUNT (TCM_FIRST + 4)
+#define TCM_GETITEMA (TCM_FIRST + 5)
+#define TCM_SETITEMA (TCM_FIRST + 6)
+#define TCM_INSERTITEMA (TCM_FIRST + 7)
+#define TCM_DELETEITEM (TCM_FIRST + 8)
+#define TCM_DELETEALLITEMS (TCM_FIRST + 9)
+#define TCM_GETITEMRECT (TCM_FIRST + 10)
+#define TCM_GETCURSEL (TCM_FIRST + 11)
+#define TCM_SETCURSEL (TCM_FIRST + 12)
+#define TCM_HITTEST (TCM_FIRST + 13)
+#define TCM_SETITEMEXTRA (TCM_FIRST + 14)
+#define TCM_ADJUSTRECT (TCM_FIRST + 40)
+#define TCM_SETITEMSIZE (TCM_FIRST + 41)
+#define TCM_REMOVEIMAGE (TCM_FIRST + 42)
+#define TCM_SETPADDING (TCM_FIRST + 43)
+#define TCM_GETROWCOUNT (TCM_FIRST + 44)
+#define TCM_GETTOOLTIPS (TCM_FIRST + 45)
+#define TCM_SETTOOLTIPS (TCM_FIRST + 46)
+#define TCM_GETCURFOCUS (TCM_FIRST + 47)
+#define TCM_SETCURFOCUS (TCM_FIRST + 48)
+#define TCM_SETMINTABWIDTH (TCM_FIRST + 49)
+#define TCM_DESELECTALL (TCM_FIRST + 50)
+#define TCM_HIGHLIGHTITEM (TCM_FIRST + 51)
+#define TCM_SETEXTENDEDSTYLE (TCM_FIRST + 52)
+#define TCM_GETEXTENDEDSTYLE (TCM_FIRST + 53)
+#define TCM_GETITEM TCM_GETITEMA
+#define TCM_SETITEM TCM_SETITEMA
+#define TCM_INSERTITEM TCM_INSERTITEMA
+#define TCM_SETUNICODEFORMAT CCM_SETUNICODEFORMAT
+#define TCM_GETUNICODEFORMAT CCM_GETUNICODEFORMAT
+
+#define TCN_KEYDOWN (TCN_FIRST - 0)
+#define TCN_SELCHANGE (TCN_FIRST - 1)
+#define TCN_SELCHANGING (TCN_FIRST - 2)
+#define TCN_GETOBJECT (TCN_FIRST - 3)
+#define TCN_FOCUSCHANGE (TCN_FIRST - 4)
+
+#ifndef RC_INVOKED
+typedef struct tagTCITEMHEADERA
+{
+    UINT mask;
+    UINT lpReserved1;
+    UINT lpReserved2;
+    LPSTR pszText;
+    int cchTextMax;
+    int iImage;
+} TCITEMHEADERA, *LPTCITEMHEADERA, TC_ITEMHEADERA;
+typedef TCITEMHEADERA TCITEMHEADER;
+typedef LPTCITEMHEADERA LPTCITEMHEADER;
+
+typedef struct tagTCITEMA
+{
+    UINT mask;
+    DWORD dwState;
+    DWORD dwStateMask;
+    LPSTR pszText;
+    int cchTextMax;
+    int iImage;
+    LPARAM lParam;
+} TCITEMA, *LPTCITEMA, TC_ITEMA;
+typedef TCITEMA TCITEM;
+typedef LPTCITEMA LPTCITEM;
+typedef TC_ITEMA TC_ITEM;
+
+typedef struct tagTCHITTESTINFO
+{
+    POINT pt;
+    UINT flags;
+} TCHITTESTINFO, *LPTCHITTESTINFO, TC_HITTESTINFO;
+
+// Byte-packed, as the system's header lays it out.
+#pragma pack(push, 1)
+typedef struct tagTCKEYDOWN
+{
+    NMHDR hdr;
+    WORD wVKey;
+    UINT flags;
+} NMTCKEYDOWN, TC_KEYDOWN;
+#pragma pack(pop)
+
+// The message helpers, as functions rather than macros so that ignoring a result warns nobody.
+inline int TabCtrl_GetItemCount(HWND hwnd)
+{
+    return (int)SendMessageA(hwnd, TCM_GETITEMCOUNT, 0, 0);
+}
+inline BOOL TabCtrl_GetItem(HWND hwnd, int iItem, TCITEMA* pitem)
+{
+    return (BOOL)SendMessageA(hwnd, TCM_GETITEMA, (WPARAM)iItem, (LPARAM)pitem);
+}
+inline BOOL TabCtrl_SetItem(HWND hwnd, int iItem, const TCITEMA* pitem)
+{
+    return (BOOL)SendMessageA(hwnd, TCM_SETITEMA, (WPARAM)iItem, (LPARAM)pitem);
+}
+inline int TabCtrl_InsertItem(HWND hwnd, int iItem, const TCITEMA* pitem)
+{
+    return (int)SendMessageA(hwnd, TCM_INSERTITEMA, (WPARAM)iItem, (LPARAM)pitem);
+}
+inline BOOL TabCtrl_DeleteItem(HWND hwnd, int i)
+{
+    return (BOOL)SendMessageA(hwnd, TCM_DELETEITEM, (WPARAM)i, 0);
+}
+inline BOOL TabCtrl_DeleteAllItems(HWND hwnd)
+{
+    return (BOOL)SendMessageA(hwnd, TCM_DELETEALLITEMS, 0, 0);
+}
+inline BOOL TabCtrl_GetItemRect(HWND hwnd, int i, RECT* prc)
+{
+    return (BOOL)SendMessageA(hwnd, TCM_GETITEMRECT, (WPARAM)i, (LPARAM)prc);
+}
+inline int TabCtrl_GetCurSel(HWND hwnd)
+{
+    return (int)SendMessageA(hwnd, TCM_GETCURSEL, 0, 0);
+}
+inline int TabCtrl_SetCurSel(HWND hwnd, int i)
+{
+    return (int)SendMessageA(hwnd, TCM_SETCURSEL, (WPARAM)i, 0);
+}
+inline int TabCtrl_HitTest(HWND hwnd, TCHITTESTINFO* pinfo)
+{
+    return (int)SendMessageA(hwnd, TCM_HITTEST, 0, (LPARAM)pinfo);
+}
+inline int TabCtrl_AdjustRect(HWND hwnd, BOOL bLarger, RECT* prc)
+{
+    return (int)SendMessageA(hwnd, TCM_ADJUSTRECT, (WPARAM)bLarger, (LPARAM)prc);
+}
+inline int TabCtrl_GetRowCount(HWND hwnd)
+{
+    return (int)SendMessageA(hwnd, TCM_GETROWCOUNT, 0, 0);
+}
+inline int TabCtrl_GetCurFocus(HWND hwnd)
+{
+    return (int)SendMessageA(hwnd, TCM_GETCURFOCUS, 0, 0);
+}
+inline LRESULT TabCtrl_SetCurFocus(HWND hwnd, int i)
+{
+    return SendMessageA(hwnd, TCM_SETCURFOCUS, (WPARAM)i, 0);
+}
+#endif
 
 // ---- Status bar ----
 
