@@ -434,7 +434,8 @@ public:
     virtual int ExitInstance();
     virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
     virtual CWnd* GetMainWnd();
-    // Deletes the object when m_bAutoDelete is set; called when the thread ends.
+    // Deletes the object when m_bAutoDelete is set; called when the thread ends, and only for
+    // objects with m_bAutoDelete set.
     virtual void Delete();
 
     // Implementation.

@@ -142,7 +142,10 @@ void ThreadEntry(CWinThread* thread, _AFX_THREAD_RECORD* record, AFX_MODULE_STAT
     if (thread->m_pMainWnd == &threadWnd)
         thread->m_pMainWnd = nullptr;
     t_currentThread = nullptr;
-    if (deleteThread)
+    // A thread object kept by its owner (m_bAutoDelete FALSE) may be deleted on another thread
+    // as soon as its procedure has returned; so only an auto-deleting object gets the virtual
+    // Delete call.
+    if (deleteThread && thread->m_bAutoDelete)
         thread->Delete();
     {
         std::lock_guard lock(record->mutex);

@@ -183,14 +183,20 @@ TEST(AfxMessageBoxTest, ShownBoxIsAnsweredThroughItsButtons)
     CaptionApp app("Shown Box");
     platform::AppHost host(app);
     auto answer = host.Post([] { return AfxMessageBox("Continue?", MB_OKCANCEL); });
+    // The box is complete once its text is there: it is found by caption as soon as it exists.
     HWND box = nullptr;
+    HWND text = nullptr;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while ((box = ::FindWindowA("#32770", "Shown Box")) == nullptr &&
-           std::chrono::steady_clock::now() < deadline)
+    while (std::chrono::steady_clock::now() < deadline)
+    {
+        box = ::FindWindowA("#32770", "Shown Box");
+        text = box != nullptr ? ::FindWindowExA(box, nullptr, "Static", "Continue?") : nullptr;
+        if (text != nullptr)
+            break;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    ASSERT_NE(box, nullptr);
+    }
+    ASSERT_NE(text, nullptr);
     EXPECT_EQ(::GetWindow(box, GW_OWNER), host.MainWindow());
-    EXPECT_NE(::FindWindowExA(box, nullptr, "Static", "Continue?"), nullptr);
     ::PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
     ASSERT_EQ(answer.wait_for(std::chrono::seconds(60)), std::future_status::ready);
     EXPECT_EQ(answer.get(), IDCANCEL);
