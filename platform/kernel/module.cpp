@@ -153,6 +153,20 @@ HMODULE WINAPI LoadLibraryA(LPCSTR fileName)
     // The loader runs the library's constructors, which may call back into this file, so no lock
     // is held across dlopen.
     void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle && name.find('/') == std::string::npos)
+    {
+        // Windows looks in the application's folder; here the libraries live beside this one.
+        // The usual search (and LD_LIBRARY_PATH) still comes first. It matters where a
+        // sanitizer's dlopen wrapper hides the caller's own run path from the loader.
+        Dl_info self{};
+        if (dladdr(reinterpret_cast<void*>(&LoadLibraryA), &self) && self.dli_fname)
+        {
+            std::string path = self.dli_fname;
+            const auto slash = path.rfind('/');
+            if (slash != std::string::npos)
+                handle = dlopen((path.substr(0, slash + 1) + name).c_str(), RTLD_NOW | RTLD_LOCAL);
+        }
+    }
     if (!handle)
     {
         if (const char* why = dlerror())
