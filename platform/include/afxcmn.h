@@ -7,6 +7,106 @@
 
 // ---- CListCtrl ----
 
+// The header of a report-view list (what CListCtrl::GetHeaderCtrl returns).
+class AFX_CORE_DATA CHeaderCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CHeaderCtrl)
+public:
+    CHeaderCtrl();
+    ~CHeaderCtrl() override;
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    int GetItemCount() const;
+    BOOL GetItem(int nPos, HDITEM* pHeaderItem) const;
+    BOOL SetItem(int nPos, HDITEM* pHeaderItem);
+    int InsertItem(int nPos, HDITEM* phdi);
+    BOOL DeleteItem(int nPos);
+    BOOL GetItemRect(int nIndex, LPRECT lpRect) const;
+    BOOL Layout(HDLAYOUT* pHeaderLayout);
+    int HitTest(LPHDHITTESTINFO pHeaderHitTestInfo);
+};
+
+class AFX_CORE_DATA CListCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CListCtrl)
+public:
+    CListCtrl();
+    ~CListCtrl() override;
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // ---- Attributes ----
+    COLORREF GetBkColor() const;
+    BOOL SetBkColor(COLORREF cr);
+    COLORREF GetTextColor() const;
+    BOOL SetTextColor(COLORREF cr);
+    COLORREF GetTextBkColor() const;
+    BOOL SetTextBkColor(COLORREF cr);
+    UINT GetCallbackMask() const;
+    BOOL SetCallbackMask(UINT nMask);
+    int GetItemCount() const;
+    void SetItemCount(int nItems);
+    BOOL GetItem(LVITEM* pItem) const;
+    BOOL SetItem(const LVITEM* pItem);
+    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
+                 UINT nStateMask, LPARAM lParam);
+    int GetNextItem(int nItem, int nFlags) const;
+    POSITION GetFirstSelectedItemPosition() const;
+    int GetNextSelectedItem(POSITION& pos) const;
+    BOOL GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const;
+    BOOL GetSubItemRect(int iItem, int iSubItem, int nArea, CRect& ref) const;
+    int GetStringWidth(LPCTSTR lpsz) const;
+    BOOL GetColumn(int nCol, LVCOLUMN* pColumn) const;
+    BOOL SetColumn(int nCol, const LVCOLUMN* pColumn);
+    int GetColumnWidth(int nCol) const;
+    BOOL SetColumnWidth(int nCol, int cx);
+    int GetTopIndex() const;
+    int GetCountPerPage() const;
+    UINT GetItemState(int nItem, UINT nMask) const;
+    BOOL SetItemState(int nItem, LVITEM* pItem);
+    BOOL SetItemState(int nItem, UINT nState, UINT nMask);
+    CString GetItemText(int nItem, int nSubItem) const;
+    int GetItemText(int nItem, int nSubItem, LPTSTR lpszText, int nLen) const;
+    BOOL SetItemText(int nItem, int nSubItem, LPCTSTR lpszText);
+    BOOL SetItemData(int nItem, DWORD_PTR dwData);
+    DWORD_PTR GetItemData(int nItem) const;
+    UINT GetSelectedCount() const;
+    int GetSelectionMark() const;
+    int SetSelectionMark(int iIndex);
+    // Returns the previous extended style; the mask is every bit, as MFC does.
+    DWORD SetExtendedStyle(DWORD dwNewStyle);
+    DWORD GetExtendedStyle() const;
+    // The list's header: the caller's own CHeaderCtrl when one has subclassed it, else a wrapper
+    // that this object keeps (and that stays valid as long as the CListCtrl).
+    CHeaderCtrl* GetHeaderCtrl() const;
+
+    // ---- Operations ----
+    int InsertItem(const LVITEM* pItem);
+    int InsertItem(int nItem, LPCTSTR lpszItem);
+    int InsertItem(int nItem, LPCTSTR lpszItem, int nImage);
+    int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+                   LPARAM lParam);
+    BOOL DeleteItem(int nItem);
+    BOOL DeleteAllItems();
+    int FindItem(LVFINDINFO* pFindInfo, int nStart = -1) const;
+    int HitTest(LVHITTESTINFO* pHitTestInfo) const;
+    int HitTest(CPoint pt, UINT* pFlags = NULL) const;
+    int SubItemHitTest(LPLVHITTESTINFO pInfo);
+    BOOL EnsureVisible(int nItem, BOOL bPartialOK);
+    BOOL Scroll(CSize size);
+    BOOL RedrawItems(int nFirst, int nLast);
+    BOOL Update(int nItem);
+    int InsertColumn(int nCol, const LVCOLUMN* pColumn);
+    int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
+                     int nSubItem = -1);
+    BOOL DeleteColumn(int nCol);
+    BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData);
+    BOOL SortItemsEx(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData);
+
+private:
+    mutable CHeaderCtrl m_wndHeader;
+};
+
 // ---- CTreeCtrl ----
 
 // Does NOT do: image lists (GetImageList, SetImageList, CreateDragImage), label editing

@@ -689,6 +689,32 @@
 #define MK_CONTROL 0x0008
 #define MK_MBUTTON 0x0010
 
+// WM_MOUSEWHEEL: one notch of the wheel, and the parts of wParam.
+#define WHEEL_DELTA 120
+#define GET_WHEEL_DELTA_WPARAM(wParam) ((short)HIWORD(wParam))
+#define GET_KEYSTATE_WPARAM(wParam) (LOWORD(wParam))
+
+// Scroll bars: which bar, and the requests of WM_VSCROLL and WM_HSCROLL.
+#define SB_HORZ 0
+#define SB_VERT 1
+#define SB_CTL 2
+#define SB_BOTH 3
+#define SB_LINEUP 0
+#define SB_LINELEFT 0
+#define SB_LINEDOWN 1
+#define SB_LINERIGHT 1
+#define SB_PAGEUP 2
+#define SB_PAGELEFT 2
+#define SB_PAGEDOWN 3
+#define SB_PAGERIGHT 3
+#define SB_THUMBPOSITION 4
+#define SB_THUMBTRACK 5
+#define SB_TOP 6
+#define SB_LEFT 6
+#define SB_BOTTOM 7
+#define SB_RIGHT 7
+#define SB_ENDSCROLL 8
+
 // ---- Virtual keys ----
 #define VK_LBUTTON 0x01
 #define VK_RBUTTON 0x02
