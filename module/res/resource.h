@@ -1,0 +1,6 @@
+// Ids of the module's resources, shared by every folder of the module and by its resource
+// script. Each dialog adds its template and control ids here.
+#pragma once
+
+// The version resource (VS_VERSION_INFO).
+#define VS_VERSION_INFO 1

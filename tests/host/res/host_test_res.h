@@ -1,0 +1,2 @@
+#pragma once
+#define IDD_HOST_PROMPT 200
