@@ -217,11 +217,15 @@
 #define EM_CANUNDO 0x00C6
 #define EM_UNDO 0x00C7
 #define EM_LINEFROMCHAR 0x00C9
+#define EM_SETPASSWORDCHAR 0x00CC
 #define EM_EMPTYUNDOBUFFER 0x00CD
 #define EM_SETREADONLY 0x00CF
 #define EM_GETFIRSTVISIBLELINE 0x00CE
 #define EM_SETLIMITTEXT EM_LIMITTEXT
+#define EM_GETPASSWORDCHAR 0x00D2
 #define EM_GETLIMITTEXT 0x00D5
+#define EM_POSFROMCHAR 0x00D6
+#define EM_CHARFROMPOS 0x00D7
 
 // ---- List box styles, messages and notifications ----
 #define LBS_NOTIFY 0x0001L
@@ -866,6 +870,11 @@
 #define KEYEVENTF_KEYUP 0x0002
 #define KEYEVENTF_UNICODE 0x0004
 #define KEYEVENTF_SCANCODE 0x0008
+// Flags in the high word of a key message's lParam.
+#define KF_EXTENDED 0x0100
+#define KF_ALTDOWN 0x2000
+#define KF_REPEAT 0x4000
+#define KF_UP 0x8000
 #define MOUSEEVENTF_MOVE 0x0001
 #define MOUSEEVENTF_LEFTDOWN 0x0002
 #define MOUSEEVENTF_LEFTUP 0x0004
@@ -1442,6 +1451,19 @@ WINUSERAPI HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previ
 WINUSERAPI BOOL WINAPI MapDialogRect(HWND dialog, LPRECT rect);
 WINUSERAPI LONG WINAPI GetDialogBaseUnits();
 WINUSERAPI int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+
+// ---- Clipboard ----
+#define CF_TEXT 1
+#define CF_OEMTEXT 7
+#define CF_UNICODETEXT 13
+WINUSERAPI BOOL WINAPI OpenClipboard(HWND owner);
+WINUSERAPI BOOL WINAPI CloseClipboard();
+WINUSERAPI BOOL WINAPI EmptyClipboard();
+WINUSERAPI HANDLE WINAPI SetClipboardData(UINT format, HANDLE mem);
+WINUSERAPI HANDLE WINAPI GetClipboardData(UINT format);
+WINUSERAPI BOOL WINAPI IsClipboardFormatAvailable(UINT format);
+WINUSERAPI HWND WINAPI GetOpenClipboardWindow();
+WINUSERAPI HWND WINAPI GetClipboardOwner();
 
 // ---- Metrics, colours, painting ----
 WINUSERAPI int WINAPI GetSystemMetrics(int index);

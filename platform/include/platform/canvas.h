@@ -20,6 +20,7 @@ enum CellAttribute : std::uint16_t
     CellCaption = 0x0010,   // part of a window's caption bar
     CellActive = 0x0020,    // part of the caption bar of the active window
     CellUnderline = 0x0040, // a mnemonic character (the one after '&' in DrawText)
+    CellCaret = 0x0080,     // the cell in front of which a focused edit's caret stands
 };
 
 struct Cell
