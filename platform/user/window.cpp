@@ -761,10 +761,9 @@ LONG_PTR SetLong(HWND hwnd, int index, LONG_PTR value, std::size_t size)
         }
     }
     // Style changes are announced to the window, which may adjust them, as on Windows.
+    // From another thread these are sent across, as Windows does.
     STYLESTRUCT ss{oldStyle, newStyle};
-    const bool own = OwnWindow(hwnd) != nullptr;
-    if (own)
-        SendMessageA(hwnd, WM_STYLECHANGING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
+    SendMessageA(hwnd, WM_STYLECHANGING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
     {
         std::lock_guard g(Lock());
         w = FromHandle(hwnd);
@@ -778,8 +777,7 @@ LONG_PTR SetLong(HWND hwnd, int index, LONG_PTR value, std::size_t size)
                          std::max(w->window.left + in.left, w->window.right - in.right),
                          std::max(w->window.top + in.top, w->window.bottom - in.bottom)};
     }
-    if (own)
-        SendMessageA(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
+    SendMessageA(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
     return static_cast<LONG>(oldStyle);
 }
 

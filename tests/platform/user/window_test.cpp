@@ -1,9 +1,12 @@
 // Windows: creation and destruction order, the tree, styles, text and geometry.
 
+#include "platform/ui_thread.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <utility>
 #include <vector>
@@ -223,6 +226,34 @@ TEST(Focus, KillFocusComesBeforeSetFocusAndDisabledWindowsRefuse)
     EXPECT_EQ(GetFocus(), nullptr);
     DestroyWindow(top);
     EXPECT_EQ(GetActiveWindow(), nullptr);
+}
+
+} // namespace
+
+namespace
+{
+
+TEST(WindowData, StyleChangesFromAnotherThreadReachTheWindow)
+{
+    static std::atomic<int> changes;
+    changes = 0;
+    platform::UiThread ui;
+    HWND w = reinterpret_cast<HWND>(ui.Run([] {
+        WNDCLASSA wc{};
+        wc.lpszClassName = "StyleWatcher";
+        wc.lpfnWndProc = [](HWND h, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+            if (m == WM_STYLECHANGING || m == WM_STYLECHANGED)
+                ++changes;
+            return DefWindowProcA(h, m, wp, lp);
+        };
+        RegisterClassA(&wc);
+        return reinterpret_cast<LRESULT>(
+            CreateWindowExA(0, "StyleWatcher", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+    }));
+    SetWindowLongA(w, GWL_STYLE, GetWindowLongA(w, GWL_STYLE) | WS_BORDER);
+    EXPECT_EQ(changes.load(), 2);
+    EXPECT_TRUE(GetWindowLongA(w, GWL_STYLE) & WS_BORDER);
+    ui.Run([w] { return static_cast<LRESULT>(DestroyWindow(w)); });
 }
 
 } // namespace
