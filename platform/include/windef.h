@@ -133,6 +133,12 @@ typedef struct tagPOINTS
     SHORT y;
 } POINTS;
 
+typedef struct _FILETIME
+{
+    DWORD dwLowDateTime;
+    DWORD dwHighDateTime;
+} FILETIME, *PFILETIME, *LPFILETIME;
+
 #define FALSE 0
 #define TRUE 1
 #ifndef NULL

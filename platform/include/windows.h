@@ -5,3 +5,4 @@
 #include <winbase.h>
 #include <winuser.h>
 #include <wingdi.h>
+#include <winreg.h>

@@ -15,9 +15,13 @@
 #define ERROR_MOD_NOT_FOUND 126L
 #define ERROR_PROC_NOT_FOUND 127L
 #define ERROR_NOT_LOCKED 158L
+#define ERROR_BAD_PATHNAME 161L
 #define ERROR_MORE_DATA 234L
 #define ERROR_NO_MORE_ITEMS 259L
 #define ERROR_DIRECTORY 267L
+#define ERROR_NOACCESS 998L
+#define ERROR_BADKEY 1010L
+#define ERROR_KEY_DELETED 1018L
 #define ERROR_INVALID_WINDOW_HANDLE 1400L
 #define ERROR_CANNOT_FIND_WND_CLASS 1407L
 #define ERROR_WINDOW_OF_OTHER_THREAD 1408L
@@ -42,3 +46,37 @@
 #define E_INVALIDARG ((HRESULT)0x80070057L)
 #define SUCCEEDED(hr) (((HRESULT)(hr)) >= 0)
 #define FAILED(hr) (((HRESULT)(hr)) < 0)
+
+#define SEVERITY_SUCCESS 0
+#define SEVERITY_ERROR 1
+#define FACILITY_NULL 0
+#define FACILITY_RPC 1
+#define FACILITY_DISPATCH 2
+#define FACILITY_ITF 4
+#define FACILITY_WIN32 7
+#define HRESULT_CODE(hr) ((hr) & 0xFFFF)
+#define HRESULT_FACILITY(hr) (((hr) >> 16) & 0x1fff)
+#define HRESULT_SEVERITY(hr) (((hr) >> 31) & 0x1)
+#define MAKE_HRESULT(sev, fac, code)                                                               \
+    ((HRESULT)(((unsigned long)(sev) << 31) | ((unsigned long)(fac) << 16) | ((unsigned long)(code))))
+#define HRESULT_FROM_WIN32(x)                                                                      \
+    ((HRESULT)(x) <= 0 ? ((HRESULT)(x))                                                            \
+                       : ((HRESULT)((((DWORD)(x)) & 0x0000FFFF) | (FACILITY_WIN32 << 16) | 0x80000000)))
+
+#define E_HANDLE ((HRESULT)0x80070006L)
+#define RPC_E_CHANGED_MODE ((HRESULT)0x80010106L)
+#define DISP_E_UNKNOWNINTERFACE ((HRESULT)0x80020001L)
+#define DISP_E_MEMBERNOTFOUND ((HRESULT)0x80020003L)
+#define DISP_E_TYPEMISMATCH ((HRESULT)0x80020005L)
+#define DISP_E_UNKNOWNNAME ((HRESULT)0x80020006L)
+#define DISP_E_EXCEPTION ((HRESULT)0x80020009L)
+#define DISP_E_BADINDEX ((HRESULT)0x8002000BL)
+#define CLASS_E_NOAGGREGATION ((HRESULT)0x80040110L)
+#define CLASS_E_CLASSNOTAVAILABLE ((HRESULT)0x80040111L)
+#define REGDB_E_READREGDB ((HRESULT)0x80040150L)
+#define REGDB_E_CLASSNOTREG ((HRESULT)0x80040154L)
+#define CO_E_NOTINITIALIZED ((HRESULT)0x800401F0L)
+#define CO_E_CLASSSTRING ((HRESULT)0x800401F3L)
+#define CO_E_IIDSTRING ((HRESULT)0x800401F4L)
+#define CO_E_DLLNOTFOUND ((HRESULT)0x800401F8L)
+#define CO_E_ERRORINDLL ((HRESULT)0x800401F9L)
