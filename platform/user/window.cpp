@@ -665,13 +665,6 @@ HWND WINAPI GetLastActivePopup(HWND hwnd)
 namespace
 {
 
-LONG_PTR* ExtraSlot(Window* w, int index, std::size_t size)
-{
-    if (index < 0 || static_cast<std::size_t>(index) + size > w->extra.size())
-        return nullptr;
-    return reinterpret_cast<LONG_PTR*>(w->extra.data() + index);
-}
-
 LONG_PTR GetLong(HWND hwnd, int index, std::size_t size)
 {
     std::lock_guard g(Lock());
