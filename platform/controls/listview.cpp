@@ -22,6 +22,7 @@ namespace
 {
 
 constexpr int DataSlot = 0;
+constexpr WPARAM kMaxCountHint = 1 << 24;
 
 ListView* DataOf(HWND hwnd)
 {
@@ -194,8 +195,9 @@ LRESULT OnListMessage(ListView& lv, UINT msg, WPARAM wParam, LPARAM lParam)
     case LVM_GETITEMCOUNT:
         return lv.Count();
     case LVM_SETITEMCOUNT:
-        // A hint of how many items are coming.
-        lv.items.reserve(static_cast<size_t>(wParam));
+        // A hint of how many items are coming; an absurd one is not worth failing over.
+        if (wParam <= kMaxCountHint)
+            lv.items.reserve(static_cast<size_t>(wParam));
         return TRUE;
     case LVM_INSERTITEMA:
         return lParam ? InsertItem(lv, *Ptr<LVITEMA>(lParam)) : -1;

@@ -10,6 +10,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <mutex>
 #include <ostream>
 #include <string>
@@ -225,6 +226,7 @@ protected:
     static constexpr DWORD Child = WS_CHILD | WS_VISIBLE;
 
     platform::UiThread ui;
+    std::unique_ptr<platform::TemplateBuilder> dialogTemplate;
     HWND dialog = nullptr;
     HWND list = nullptr;
 
@@ -251,11 +253,11 @@ protected:
     // default 80) and an OK button, modally, and waits until it is up and idle.
     void Show(DWORD style = 0, short cx = 150, short cy = 80)
     {
-        static platform::TemplateBuilder* current = nullptr;
-        delete current;
-        current = new platform::TemplateBuilder(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
-                                                0, 10, 10, static_cast<short>(cx + 20),
-                                                static_cast<short>(cy + 40), Title);
+        // The template stays alive with the fixture, until after the dialog has ended.
+        dialogTemplate = std::make_unique<platform::TemplateBuilder>(
+            WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 10, 10,
+            static_cast<short>(cx + 20), static_cast<short>(cy + 40), Title);
+        platform::TemplateBuilder* current = dialogTemplate.get();
         current->Add(WC_LISTVIEWA, "", IdList, Child | WS_BORDER | WS_TABSTOP | LVS_REPORT | style,
                      5, 5, cx, cy);
         current->Add("Button", "OK", IDOK, Child | WS_TABSTOP | BS_DEFPUSHBUTTON, 5,
