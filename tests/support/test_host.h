@@ -11,6 +11,10 @@
 //     s.Click("Yes");
 //     EXPECT_EQ(s.Result(), 1);
 //
+// Published: "VXXEQ" and "VXCOMMONXEQ" (FirstInstallDir, CommonInstallDir), "LoadForm" and
+// "RefreshForms" (vxforms.h). "DontShowUpward" is left unpublished (a missing item); a test
+// that needs it publishes it with vxhost::PublishItem.
+//
 // Every TestHost starts from a clean host (vxhost::ResetHost, product information, forms) and
 // a freshly loaded module, which it unloads again at its end, as if each test were a new host
 // process. Only one TestHost may live at a time.
