@@ -1,5 +1,5 @@
 // MFC windows: command targets and message maps, CWnd, dialogs, dialog data exchange and the thin
-// wrappers of the edit, button and static controls.
+// wrappers of the edit, button, static, list box and combo box controls.
 //
 // This part does NOT do:
 // - Command UI updates (ON_UPDATE_COMMAND_UI, CCmdUI), OLE control containment, tool tips,
@@ -362,6 +362,11 @@ public:
     // ---- Dialog data ----
     // Runs DoDataExchange; FALSE when a value failed validation (the user has been told).
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    // Fills list and combo boxes from the RT_DLGINIT resource of that name (found through
+    // AfxFindResourceHandle), or from such a block in memory; FALSE when a control refused an
+    // item. CDialog::OnInitDialog calls it with the dialog's template name.
+    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
+    BOOL ExecuteDlgInit(LPVOID lpResource);
 
     // ---- Modal loops ----
     virtual int RunModalLoop(DWORD dwFlags = 0);
@@ -563,9 +568,6 @@ protected:
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT HandleSetFont(WPARAM wParam, LPARAM lParam);
 
-    // Fills list and combo boxes from the template's RT_DLGINIT resource, when it has one.
-    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
-    BOOL ExecuteDlgInit(LPVOID lpResource);
     // Chooses and disables the owner of a modal dialog; PostModal undoes it.
     HWND PreModal();
     void PostModal();
@@ -723,6 +725,149 @@ public:
     void Copy();
     void Cut();
     void Paste();
+};
+
+class AFX_CORE_DATA CListBox : public CWnd
+{
+    DECLARE_DYNAMIC(CListBox)
+public:
+    CListBox();
+    ~CListBox() override;
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // ---- All list boxes ----
+    int GetCount() const;
+    int GetHorizontalExtent() const;
+    void SetHorizontalExtent(int cxExtent);
+    int GetTopIndex() const;
+    int SetTopIndex(int nIndex);
+    DWORD_PTR GetItemData(int nIndex) const;
+    void* GetItemDataPtr(int nIndex) const;
+    int SetItemData(int nIndex, DWORD_PTR dwItemData);
+    int SetItemDataPtr(int nIndex, void* pData);
+    int GetItemRect(int nIndex, LPRECT lpRect) const;
+    // The nearest item to pt; bOutside tells whether pt is outside the client area or below the
+    // last item.
+    UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
+    int SetItemHeight(int nIndex, UINT cyItemHeight);
+    int GetItemHeight(int nIndex) const;
+    int GetSel(int nIndex) const;
+    int GetText(int nIndex, LPTSTR lpszBuffer) const;
+    void GetText(int nIndex, CString& rString) const;
+    int GetTextLen(int nIndex) const;
+    void SetColumnWidth(int cxWidth);
+    void SetTabStops();
+    BOOL SetTabStops(const int& cxEachStop);
+    BOOL SetTabStops(int nTabStops, LPINT rgTabStops);
+    LCID GetLocale() const;
+    LCID SetLocale(LCID nNewLocale);
+    int InitStorage(int nItems, UINT nBytes);
+
+    // ---- Single-selection list boxes ----
+    int GetCurSel() const;
+    int SetCurSel(int nSelect);
+
+    // ---- Multiple-selection list boxes ----
+    int SetSel(int nIndex, BOOL bSelect = TRUE);
+    int GetCaretIndex() const;
+    int SetCaretIndex(int nIndex, BOOL bScroll = TRUE);
+    int GetSelCount() const;
+    int GetSelItems(int nMaxItems, LPINT rgIndex) const;
+    void SetAnchorIndex(int nIndex);
+    int GetAnchorIndex() const;
+    int SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem);
+
+    // ---- Items ----
+    int AddString(LPCTSTR lpszItem);
+    int DeleteString(UINT nIndex);
+    int InsertString(int nIndex, LPCTSTR lpszItem);
+    void ResetContent();
+    int Dir(UINT attr, LPCTSTR lpszWildCard);
+    int FindString(int nStartAfter, LPCTSTR lpszItem) const;
+    int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
+    int SelectString(int nStartAfter, LPCTSTR lpszItem);
+
+    // ---- Owner-drawn lists and keyboard input: the parent reflects these messages ----
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    // -1: the list box's default handling; -2: handled; an index: go to that item.
+    virtual int VKeyToItem(UINT nKey, UINT nIndex);
+    virtual int CharToItem(UINT nKey, UINT nIndex);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
+class AFX_CORE_DATA CComboBox : public CWnd
+{
+    DECLARE_DYNAMIC(CComboBox)
+public:
+    CComboBox();
+    ~CComboBox() override;
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    int GetCount() const;
+    int GetCurSel() const;
+    int SetCurSel(int nSelect);
+    LCID GetLocale() const;
+    LCID SetLocale(LCID nNewLocale);
+    int GetTopIndex() const;
+    int SetTopIndex(int nIndex);
+    int InitStorage(int nItems, UINT nBytes);
+    void SetHorizontalExtent(UINT nExtent);
+    UINT GetHorizontalExtent() const;
+    int SetDroppedWidth(UINT nWidth);
+    int GetDroppedWidth() const;
+
+    // ---- The edit field ----
+    // LOWORD the start, HIWORD the end of the edit's selection.
+    DWORD GetEditSel() const;
+    BOOL LimitText(int nMaxChars);
+    BOOL SetEditSel(int nStartChar, int nEndChar);
+
+    // ---- Items ----
+    DWORD_PTR GetItemData(int nIndex) const;
+    int SetItemData(int nIndex, DWORD_PTR dwItemData);
+    void* GetItemDataPtr(int nIndex) const;
+    int SetItemDataPtr(int nIndex, void* pData);
+    int GetLBText(int nIndex, LPTSTR lpszText) const;
+    void GetLBText(int nIndex, CString& rString) const;
+    int GetLBTextLen(int nIndex) const;
+    int SetItemHeight(int nIndex, UINT cyItemHeight);
+    int GetItemHeight(int nIndex) const;
+    int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
+    int SetExtendedUI(BOOL bExtended = TRUE);
+    BOOL GetExtendedUI() const;
+    void GetDroppedControlRect(LPRECT lprect) const;
+    BOOL GetDroppedState() const;
+    BOOL GetComboBoxInfo(PCOMBOBOXINFO pcbi) const;
+
+    void ShowDropDown(BOOL bShowIt = TRUE);
+    int AddString(LPCTSTR lpszString);
+    int DeleteString(UINT nIndex);
+    int InsertString(int nIndex, LPCTSTR lpszString);
+    void ResetContent();
+    int Dir(UINT attr, LPCTSTR lpszWildCard);
+    int FindString(int nStartAfter, LPCTSTR lpszString) const;
+    int SelectString(int nStartAfter, LPCTSTR lpszString);
+
+    // ---- Clipboard, on the edit field ----
+    void Clear();
+    void Copy();
+    void Cut();
+    void Paste();
+
+    // Owner-drawn combo boxes are not drawn by this platform; these are reached only when a
+    // parent reflects the messages.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
 #include <afxapp.h>

@@ -73,6 +73,7 @@ typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;
 typedef WORD ATOM;
 typedef DWORD COLORREF;
+typedef DWORD LCID;
 typedef LONG HRESULT;
 
 #define DECLARE_HANDLE(name)                                                                       \

@@ -363,6 +363,7 @@
 #define CB_GETDROPPEDWIDTH 0x015F
 #define CB_SETDROPPEDWIDTH 0x0160
 #define CB_INITSTORAGE 0x0161
+#define CB_GETCOMBOBOXINFO 0x0164
 
 // ---- Window messages ----
 #define WM_NULL 0x0000
@@ -1271,6 +1272,20 @@ typedef struct tagGUITHREADINFO
 #define GUI_INMOVESIZE 0x00000002
 #define GUI_SYSTEMMENUMODE 0x00000004
 
+// GetComboBoxInfo: where a combo box's parts are, and its edit and list windows.
+#define STATE_SYSTEM_PRESSED 0x00000008
+#define STATE_SYSTEM_INVISIBLE 0x00008000
+typedef struct tagCOMBOBOXINFO
+{
+    DWORD cbSize;
+    RECT rcItem;
+    RECT rcButton;
+    DWORD stateButton;
+    HWND hwndCombo;
+    HWND hwndItem;
+    HWND hwndList;
+} COMBOBOXINFO, *PCOMBOBOXINFO, *LPCOMBOBOXINFO;
+
 // Dialog templates, as resource compilers write them.
 #pragma pack(push, 2)
 typedef struct
@@ -1418,6 +1433,7 @@ WINUSERAPI HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name);
 WINUSERAPI BOOL WINAPI MessageBeep(UINT type);
 WINUSERAPI UINT WINAPI GetDoubleClickTime();
 WINUSERAPI BOOL WINAPI GetGUIThreadInfo(DWORD threadId, PGUITHREADINFO info);
+WINUSERAPI BOOL WINAPI GetComboBoxInfo(HWND combo, PCOMBOBOXINFO info);
 WINUSERAPI UINT WINAPI MapVirtualKeyA(UINT code, UINT mapType);
 WINUSERAPI SHORT WINAPI VkKeyScanA(CHAR ch);
 

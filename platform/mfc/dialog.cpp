@@ -7,8 +7,7 @@
 //
 // Does NOT do:
 // - Help: ID_HELP, WM_COMMANDHELP and WM_HELPHITTEST are not handled (OnHelpInfo is CWnd's).
-// - OLE controls in templates, CBEM_INSERTITEM records of RT_DLGINIT, font substitution for
-//   DS_SHELLFONT templates.
+// - OLE controls in templates, font substitution for DS_SHELLFONT templates.
 // - CWinApp::EnableModeless around modal dialogs.
 #include "wnd_state.h"
 
@@ -27,9 +26,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-
-// Sent to every control once a dialog's RT_DLGINIT records are in (what MFC's views get too).
-constexpr UINT kInitialUpdate = 0x0364;
 
 // The resource template of a dialog, or null.
 LPCDLGTEMPLATE LoadTemplate(LPCTSTR name, HINSTANCE& instance, DWORD* size = nullptr)
@@ -432,75 +428,4 @@ void CDialog::SetDefID(UINT nID)
 DWORD CDialog::GetDefID() const
 {
     return static_cast<DWORD>(::SendMessageA(m_hWnd, DM_GETDEFID, 0, 0));
-}
-
-// ---- RT_DLGINIT: initial strings of list and combo boxes ----
-
-namespace
-{
-
-// Sends the records of a RT_DLGINIT block (at most `size` bytes) to the dialog's controls:
-// WORD control id, WORD message, DWORD length and that many bytes of a zero-terminated string,
-// up to a zero control id. The messages are Win16's numbers. FALSE when a control refuses one.
-BOOL SendDlgInitRecords(HWND dialog, const unsigned char* data, std::size_t size)
-{
-    constexpr WORD kWin16ListAddString = 0x0401;
-    constexpr WORD kWin16ComboAddString = 0x0403;
-    constexpr std::size_t kHeader = 8;
-    std::size_t offset = 0;
-    while (offset + sizeof(WORD) <= size)
-    {
-        WORD id;
-        std::memcpy(&id, data + offset, sizeof id);
-        if (id == 0 || offset + kHeader > size)
-            break;
-        WORD message;
-        DWORD length;
-        std::memcpy(&message, data + offset + 2, sizeof message);
-        std::memcpy(&length, data + offset + 4, sizeof length);
-        const std::size_t end = offset + kHeader + length;
-        if (end > size || length == 0 || data[end - 1] != '\0')
-            break; // a damaged record: nothing after it can be trusted
-        const UINT sent = message == kWin16ListAddString    ? LB_ADDSTRING
-                          : message == kWin16ComboAddString ? CB_ADDSTRING
-                                                            : 0;
-        if (sent != 0 &&
-            ::SendDlgItemMessageA(dialog, id, sent, 0,
-                                  reinterpret_cast<LPARAM>(data + offset + kHeader)) < 0)
-            return FALSE;
-        offset = end;
-    }
-    return TRUE;
-}
-
-} // namespace
-
-BOOL CDialog::ExecuteDlgInit(LPCTSTR lpszResourceName)
-{
-    BOOL success = TRUE;
-    if (lpszResourceName != nullptr)
-    {
-        HINSTANCE instance = AfxFindResourceHandle(lpszResourceName, RT_DLGINIT);
-        HRSRC resource = ::FindResourceA(instance, lpszResourceName, RT_DLGINIT);
-        if (resource != nullptr)
-            success = SendDlgInitRecords(m_hWnd,
-                                         static_cast<const unsigned char*>(
-                                             ::LockResource(::LoadResource(instance, resource))),
-                                         ::SizeofResource(instance, resource));
-    }
-    if (success)
-        SendMessageToDescendants(kInitialUpdate, 0, 0, FALSE, FALSE);
-    return success;
-}
-
-BOOL CDialog::ExecuteDlgInit(LPVOID lpResource)
-{
-    // Without a size, the block's terminating record is all there is to go by.
-    BOOL success = TRUE;
-    if (lpResource != nullptr)
-        success = SendDlgInitRecords(m_hWnd, static_cast<const unsigned char*>(lpResource),
-                                     static_cast<std::size_t>(-1));
-    if (success)
-        SendMessageToDescendants(kInitialUpdate, 0, 0, FALSE, FALSE);
-    return success;
 }
