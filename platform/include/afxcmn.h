@@ -216,4 +216,65 @@ public:
 
 // ---- CStatusBarCtrl ----
 
+// Does NOT do: icons and tool tips of parts (SetIcon, GetIcon, SetTipText, GetTipText), as the
+// control itself does not.
+class AFX_CORE_DATA CStatusBarCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CStatusBarCtrl)
+public:
+    CStatusBarCtrl();
+    ~CStatusBarCtrl() override;
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                          UINT nID);
+
+    // ---- Attributes ----
+    // nType is 0 or the SBT_ drawing types.
+    BOOL SetText(LPCTSTR lpszText, int nPane, int nType);
+    CString GetText(int nPane, int* pType = NULL) const;
+    // Copies the pane's text into lpszText, which must hold GetTextLength(nPane) + 1 characters;
+    // returns the text's length.
+    int GetText(LPTSTR lpszText, int nPane, int* pType = NULL) const;
+    int GetTextLength(int nPane, int* pType = NULL) const;
+    BOOL SetParts(int nParts, int* pWidths);
+    int GetParts(int nParts, int* pParts) const;
+    BOOL GetBorders(int* pBorders) const;
+    BOOL GetBorders(int& nHorz, int& nVert, int& nSpacing) const;
+    // Takes effect when the bar next gets WM_SIZE, as with the message itself.
+    void SetMinHeight(int nMin);
+    BOOL SetSimple(BOOL bSimple = TRUE);
+    BOOL IsSimple() const;
+    BOOL GetRect(int nPane, LPRECT lpRect) const;
+    COLORREF SetBkColor(COLORREF cr);
+
+    // Owner-drawn panes (SBT_OWNERDRAW) draw themselves here when the parent reflects
+    // WM_DRAWITEM; itemData is the value given to SetText in place of the text.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
 // ---- CAnimateCtrl ----
+
+class AFX_CORE_DATA CAnimateCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CAnimateCtrl)
+public:
+    CAnimateCtrl();
+    ~CAnimateCtrl() override;
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                          UINT nID);
+
+    // A clip from a file, or from an "AVI" resource of the module that AfxFindResourceHandle
+    // chooses for its id.
+    BOOL Open(LPCTSTR lpszFileName);
+    BOOL Open(UINT nID);
+    // nTo 0xFFFF (-1) is the last frame; nRep (UINT)-1 plays until stopped.
+    BOOL Play(UINT nFrom, UINT nTo, UINT nRep);
+    BOOL Stop();
+    BOOL Close();
+    BOOL Seek(UINT nTo);
+    BOOL IsPlaying() const;
+};

@@ -1260,6 +1260,140 @@ inline LRESULT TabCtrl_SetCurFocus(HWND hwnd, int i)
 
 // ---- Status bar ----
 
+// The common control styles that place a control along its parent's edge; the status bar is
+// their user here.
+#define CCS_TOP 0x00000001L
+#define CCS_NOMOVEY 0x00000002L
+#define CCS_BOTTOM 0x00000003L
+#define CCS_NORESIZE 0x00000004L
+#define CCS_NOPARENTALIGN 0x00000008L
+#define CCS_ADJUSTABLE 0x00000020L
+#define CCS_NODIVIDER 0x00000040L
+#define CCS_VERT 0x00000080L
+
+#define SBARS_SIZEGRIP 0x0100
+#define SBARS_TOOLTIPS 0x0800
+#define SBT_TOOLTIPS 0x0800
+
+#define SB_SETTEXTA (WM_USER + 1)
+#define SB_GETTEXTA (WM_USER + 2)
+#define SB_GETTEXTLENGTHA (WM_USER + 3)
+#define SB_SETPARTS (WM_USER + 4)
+#define SB_GETPARTS (WM_USER + 6)
+#define SB_GETBORDERS (WM_USER + 7)
+#define SB_SETMINHEIGHT (WM_USER + 8)
+#define SB_SIMPLE (WM_USER + 9)
+#define SB_GETRECT (WM_USER + 10)
+#define SB_SETTEXTW (WM_USER + 11)
+#define SB_GETTEXTLENGTHW (WM_USER + 12)
+#define SB_GETTEXTW (WM_USER + 13)
+#define SB_ISSIMPLE (WM_USER + 14)
+#define SB_SETICON (WM_USER + 15)
+#define SB_SETTIPTEXTA (WM_USER + 16)
+#define SB_SETTIPTEXTW (WM_USER + 17)
+#define SB_GETTIPTEXTA (WM_USER + 18)
+#define SB_GETTIPTEXTW (WM_USER + 19)
+#define SB_GETICON (WM_USER + 20)
+#define SB_SETBKCOLOR (CCM_FIRST + 1)
+#define SB_SETUNICODEFORMAT CCM_SETUNICODEFORMAT
+#define SB_GETUNICODEFORMAT CCM_GETUNICODEFORMAT
+#define SB_SETTEXT SB_SETTEXTA
+#define SB_GETTEXT SB_GETTEXTA
+#define SB_GETTEXTLENGTH SB_GETTEXTLENGTHA
+#define SB_SETTIPTEXT SB_SETTIPTEXTA
+#define SB_GETTIPTEXT SB_GETTIPTEXTA
+
+// The drawing types of SB_SETTEXT, in the high byte of its wParam beside the part index.
+#define SBT_OWNERDRAW 0x1000
+#define SBT_NOBORDERS 0x0100
+#define SBT_POPOUT 0x0200
+#define SBT_RTLREADING 0x0400
+#define SBT_NOTABPARSING 0x0800
+
+// The part index of a simple status bar's one text.
+#define SB_SIMPLEID 0x00ff
+
+#define SBN_SIMPLEMODECHANGE (SBN_FIRST - 0)
+
+#ifndef RC_INVOKED
+// What mouse notifications (NM_CLICK and its kin) tell: for a status bar, the part clicked.
+typedef struct tagNMMOUSE
+{
+    NMHDR hdr;
+    DWORD_PTR dwItemSpec;
+    DWORD_PTR dwItemData;
+    POINT pt;
+    LPARAM dwHitInfo;
+} NMMOUSE, *LPNMMOUSE;
+
+WINUSERAPI HWND WINAPI CreateStatusWindowA(LONG style, LPCSTR lpszText, HWND hwndParent, UINT wID);
+WINUSERAPI void WINAPI DrawStatusTextA(HDC hDC, LPCRECT lprc, LPCSTR pszText, UINT uFlags);
+#define CreateStatusWindow CreateStatusWindowA
+#define DrawStatusText DrawStatusTextA
+#endif
+
 // ---- Animation ----
 
+#define ACS_CENTER 0x0001
+#define ACS_TRANSPARENT 0x0002
+#define ACS_AUTOPLAY 0x0004
+#define ACS_TIMER 0x0008
+
+#define ACM_OPENA (WM_USER + 100)
+#define ACM_PLAY (WM_USER + 101)
+#define ACM_STOP (WM_USER + 102)
+#define ACM_OPENW (WM_USER + 103)
+#define ACM_ISPLAYING (WM_USER + 104)
+#define ACM_OPEN ACM_OPENA
+
+// Sent to the parent in WM_COMMAND's high word.
+#define ACN_START 1
+#define ACN_STOP 2
+
+#ifndef RC_INVOKED
+inline BOOL Animate_OpenEx(HWND hwnd, HINSTANCE hInst, LPCSTR szName)
+{
+    return (BOOL)SendMessageA(hwnd, ACM_OPEN, (WPARAM)hInst, (LPARAM)szName);
+}
+inline BOOL Animate_Open(HWND hwnd, LPCSTR szName)
+{
+    return Animate_OpenEx(hwnd, NULL, szName);
+}
+inline BOOL Animate_Play(HWND hwnd, UINT from, UINT to, UINT rep)
+{
+    return (BOOL)SendMessageA(hwnd, ACM_PLAY, (WPARAM)rep, (LPARAM)MAKELONG(from, to));
+}
+inline BOOL Animate_Stop(HWND hwnd)
+{
+    return (BOOL)SendMessageA(hwnd, ACM_STOP, 0, 0);
+}
+inline BOOL Animate_IsPlaying(HWND hwnd)
+{
+    return (BOOL)SendMessageA(hwnd, ACM_ISPLAYING, 0, 0);
+}
+inline BOOL Animate_Close(HWND hwnd)
+{
+    return Animate_Open(hwnd, NULL);
+}
+inline BOOL Animate_Seek(HWND hwnd, UINT frame)
+{
+    return Animate_Play(hwnd, frame, frame, 1);
+}
+#endif
+
 // ---- Mapped bitmaps ----
+
+#define CMB_MASKED 0x02
+
+#ifndef RC_INVOKED
+typedef struct _COLORMAP
+{
+    COLORREF from;
+    COLORREF to;
+} COLORMAP, *LPCOLORMAP;
+
+// Loads a bitmap resource with its colours replaced: by colorMap when given, else by the
+// standard mapping of black, dark grey, light grey and white to the button colours.
+WINUSERAPI HBITMAP WINAPI CreateMappedBitmap(HINSTANCE hInstance, INT_PTR idBitmap, UINT wFlags,
+                                             LPCOLORMAP lpColorMap, int iNumMaps);
+#endif
