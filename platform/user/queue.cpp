@@ -152,6 +152,10 @@ bool FindMessage(ThreadQueue* q, MSG* msg, HWND filter, UINT min, UINT max, UINT
 {
     ProcessSentMessages(q);
     const bool remove = (flags & PM_REMOVE) != 0;
+    // Nothing queued and no timers: the common case of a thread about to wait.
+    if (q->pending.load(std::memory_order_acquire) == 0 && !q->quitPending.load(std::memory_order_acquire) &&
+        !q->hasTimers.load(std::memory_order_acquire))
+        return false;
     {
         std::lock_guard g(q->mutex);
         for (auto it = q->posted.begin(); it != q->posted.end(); ++it)
@@ -169,7 +173,10 @@ bool FindMessage(ThreadQueue* q, MSG* msg, HWND filter, UINT min, UINT max, UINT
         {
             *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(q->quitCode), 0, NowMs(), {}};
             if (remove)
+            {
                 q->quit = false;
+                q->quitPending.store(false, std::memory_order_release);
+            }
             return true;
         }
     }
@@ -338,7 +345,7 @@ LRESULT WINAPI SendMessageTimeoutA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
             SetLastError(ERROR_INVALID_WINDOW_HANDLE);
             return 0;
         }
-        target = QueueOfThread(w->threadId);
+        target = w->sharedQueue;
     }
     if (!target)
         return 0;
@@ -417,7 +424,7 @@ BOOL WINAPI PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             SetLastError(ERROR_INVALID_WINDOW_HANDLE);
             return FALSE;
         }
-        target = QueueOfThread(w->threadId);
+        target = w->sharedQueue;
     }
     if (!target)
         return FALSE;
@@ -448,6 +455,7 @@ void WINAPI PostQuitMessage(int exitCode)
     std::lock_guard g(q->mutex);
     q->quit = true;
     q->quitCode = exitCode;
+    q->quitPending.store(true, std::memory_order_release);
 }
 
 BOOL WINAPI PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeMsg)
@@ -588,6 +596,7 @@ UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc)
     t.proc = proc;
     t.due = Clock::now() + std::chrono::milliseconds(t.elapse);
     q->timers.push_back(t);
+    q->hasTimers.store(true, std::memory_order_release);
     return hwnd ? (id ? id : 1) : id;
 }
 
@@ -597,6 +606,7 @@ BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id)
     std::lock_guard g(Lock());
     const auto before = q->timers.size();
     std::erase_if(q->timers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
+    q->hasTimers.store(!q->timers.empty(), std::memory_order_release);
     return q->timers.size() != before;
 }
 

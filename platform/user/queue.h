@@ -73,6 +73,9 @@ struct ThreadQueue
     std::vector<Timer> timers;
     bool quit = false;
     int quitCode = 0;
+    // Mirrors of quit and !timers.empty() that a thread reads without locks before it waits.
+    std::atomic<bool> quitPending{false};
+    std::atomic<bool> hasTimers{false};
 
     // State that only this thread changes; other threads read it under the window manager lock.
     HWND focus = nullptr;

@@ -45,10 +45,24 @@ struct Table
     }
 };
 
+// Never destroyed: windows may outlive static destructors. Made when the library loads, before
+// any code that could create a window runs.
+Table* const g_table = new Table;
+
 Table& table()
 {
-    static Table* t = new Table; // never destroyed: windows may outlive static destructors
-    return *t;
+    return *g_table;
+}
+
+// The calling thread's id, kept here so that a thread's lookup of its own windows is a few loads.
+thread_local DWORD t_threadId = 0;
+
+DWORD ThisThread()
+{
+    DWORD id = t_threadId;
+    if (id == 0)
+        id = t_threadId = GetCurrentThreadId();
+    return id;
 }
 
 std::uint32_t IndexOf(HWND hwnd)
@@ -125,7 +139,7 @@ Window* OwnWindow(HWND hwnd)
         return nullptr;
     Slot& s = table().slots[value & 0xFFFF];
     // Only the owning thread frees its windows, so once the slot says "yours" it stays valid.
-    if (s.thread.load(std::memory_order_acquire) != GetCurrentThreadId())
+    if (s.thread.load(std::memory_order_acquire) != ThisThread())
         return nullptr;
     if (s.handle.load(std::memory_order_acquire) != value)
         return nullptr;
@@ -261,6 +275,7 @@ void FreeWindow(Window* w)
         if (q->capture == w->handle)
             q->capture = nullptr;
         std::erase_if(q->timers, [w](const Timer& t) { return t.hwnd == w->handle; });
+        q->hasTimers.store(!q->timers.empty(), std::memory_order_release);
         Unlink(w);
         for (Window* c : w->children)
             c->parent = nullptr;
@@ -361,6 +376,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
         if (windowName && !IS_INTRESOURCE(windowName))
             w->text = windowName;
         w->queue = q;
+        w->sharedQueue = QueueOfThread(q->threadId);
         w->threadId = q->threadId;
         w->extra.assign(static_cast<std::size_t>(std::max(0, cls->wndExtra)), 0);
         if (style & WS_CHILD)

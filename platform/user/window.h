@@ -52,6 +52,8 @@ struct Window
     std::vector<unsigned char> extra;
     std::vector<std::pair<std::string, HANDLE>> props;
     ThreadQueue* queue = nullptr;
+    // Keeps the queue alive for threads that send or post to this window.
+    std::shared_ptr<ThreadQueue> sharedQueue;
     DWORD threadId = 0;
     HWND lastActivePopup = nullptr;
     DialogInfo* dialog = nullptr; // owned; freed by DestroyDialogInfo
