@@ -35,7 +35,8 @@ HWND MakeEchoWindow()
         return RegisterClassA(&wc);
     }();
     (void)atom;
-    return CreateWindowExA(0, "BenchEcho", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    return CreateWindowExA(0, "BenchEcho", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                           nullptr);
 }
 
 void PlainFunctionCall(benchmark::State& state)
@@ -120,7 +121,8 @@ BENCHMARK(ConditionVariablePingPong)->UseRealTime();
 void CrossThreadSendMessage(benchmark::State& state)
 {
     platform::UiThread ui;
-    HWND w = reinterpret_cast<HWND>(ui.Run([] { return reinterpret_cast<LRESULT>(MakeEchoWindow()); }));
+    HWND w =
+        reinterpret_cast<HWND>(ui.Run([] { return reinterpret_cast<LRESULT>(MakeEchoWindow()); }));
     WPARAM i = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(SendMessageA(w, WM_APP, ++i, 0));

@@ -33,7 +33,8 @@ INT_PTR CALLBACK GreetingProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM)
             GetDlgItemTextA(dialog, IDC_NAME, name, sizeof name);
             const UINT id = IsDlgButtonChecked(dialog, IDC_FRENCH) ? IDS_BONJOUR : IDS_HELLO;
             LoadStringA(GetModuleHandleA(nullptr), id, word, sizeof word);
-            g_greeting = std::string(word) + (IsDlgButtonChecked(dialog, IDC_FORMAL) ? ", dear " : ", ") + name + "!";
+            g_greeting = std::string(word) +
+                         (IsDlgButtonChecked(dialog, IDC_FORMAL) ? ", dear " : ", ") + name + "!";
             MessageBoxA(dialog, g_greeting.c_str(), "Greeting", MB_OK | MB_ICONINFORMATION);
             EndDialog(dialog, IDOK);
             return TRUE;
@@ -64,8 +65,8 @@ bool Demonstrate()
     platform::UiThread ui("Demo Host");
     HWND main = ui.MainWindow();
     ui.Begin([main] {
-        return static_cast<LRESULT>(
-            DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(IDD_GREETING), main, GreetingProc, 0));
+        return static_cast<LRESULT>(DialogBoxParamA(
+            GetModuleHandleA(nullptr), MAKEINTRESOURCE(IDD_GREETING), main, GreetingProc, 0));
     });
     HWND dialog = user::WaitForWindow("#32770", "Greeting");
     if (!dialog)

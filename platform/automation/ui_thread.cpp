@@ -49,7 +49,8 @@ UiThread::UiThread(const char* mainTitle)
                                      nullptr, nullptr, nullptr);
         control = CreateWindowExA(0, "PlatformUiThreadControl", "", WS_POPUP, 0, 0, 0, 0, nullptr,
                                   nullptr, nullptr, nullptr);
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UiThread::ControlProc));
+        SetWindowLongPtrA(control, GWLP_WNDPROC,
+                          reinterpret_cast<LONG_PTR>(&UiThread::ControlProc));
         SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         SetForegroundWindow(mainWindow);
         {

@@ -3,9 +3,7 @@
 
 #include <commctrl.h>
 
-void WINAPI InitCommonControls()
-{
-}
+void WINAPI InitCommonControls() {}
 
 BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* init)
 {

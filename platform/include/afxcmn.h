@@ -33,7 +33,8 @@ public:
     CListCtrl();
     ~CListCtrl() override;
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                          UINT nID);
 
     // ---- Attributes ----
     COLORREF GetBkColor() const;
@@ -84,8 +85,8 @@ public:
     int InsertItem(const LVITEM* pItem);
     int InsertItem(int nItem, LPCTSTR lpszItem);
     int InsertItem(int nItem, LPCTSTR lpszItem, int nImage);
-    int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
-                   LPARAM lParam);
+    int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask,
+                   int nImage, LPARAM lParam);
     BOOL DeleteItem(int nItem);
     BOOL DeleteAllItems();
     int FindItem(LVFINDINFO* pFindInfo, int nStart = -1) const;
@@ -97,8 +98,8 @@ public:
     BOOL RedrawItems(int nFirst, int nLast);
     BOOL Update(int nItem);
     int InsertColumn(int nCol, const LVCOLUMN* pColumn);
-    int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
-                     int nSubItem = -1);
+    int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT,
+                     int nWidth = -1, int nSubItem = -1);
     BOOL DeleteColumn(int nCol);
     BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData);
     BOOL SortItemsEx(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData);
@@ -119,7 +120,8 @@ public:
     CTreeCtrl();
     ~CTreeCtrl() override;
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                          UINT nID);
 
     // ---- Attributes ----
     BOOL GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const;
@@ -186,7 +188,8 @@ public:
     CTabCtrl();
     ~CTabCtrl() override;
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                          UINT nID);
 
     // ---- Attributes ----
     int GetItemCount() const;

@@ -195,15 +195,15 @@ typedef LPNMHEADERA LPNMHEADER;
 #define Header_GetItemCount(hwnd) (int)SendMessageA((hwnd), HDM_GETITEMCOUNT, 0, 0)
 #define Header_InsertItem(hwnd, i, phdi)                                                           \
     (int)SendMessageA((hwnd), HDM_INSERTITEMA, (WPARAM)(int)(i), (LPARAM)(const HDITEMA*)(phdi))
-#define Header_DeleteItem(hwnd, i) (BOOL)SendMessageA((hwnd), HDM_DELETEITEM, (WPARAM)(int)(i), 0)
+#define Header_DeleteItem(hwnd, i) (BOOL) SendMessageA((hwnd), HDM_DELETEITEM, (WPARAM)(int)(i), 0)
 #define Header_GetItem(hwnd, i, phdi)                                                              \
-    (BOOL)SendMessageA((hwnd), HDM_GETITEMA, (WPARAM)(int)(i), (LPARAM)(HDITEMA*)(phdi))
+    (BOOL) SendMessageA((hwnd), HDM_GETITEMA, (WPARAM)(int)(i), (LPARAM)(HDITEMA*)(phdi))
 #define Header_SetItem(hwnd, i, phdi)                                                              \
-    (BOOL)SendMessageA((hwnd), HDM_SETITEMA, (WPARAM)(int)(i), (LPARAM)(const HDITEMA*)(phdi))
+    (BOOL) SendMessageA((hwnd), HDM_SETITEMA, (WPARAM)(int)(i), (LPARAM)(const HDITEMA*)(phdi))
 #define Header_Layout(hwnd, playout)                                                               \
-    (BOOL)SendMessageA((hwnd), HDM_LAYOUT, 0, (LPARAM)(HDLAYOUT*)(playout))
+    (BOOL) SendMessageA((hwnd), HDM_LAYOUT, 0, (LPARAM)(HDLAYOUT*)(playout))
 #define Header_GetItemRect(hwnd, i, prc)                                                           \
-    (BOOL)SendMessageA((hwnd), HDM_GETITEMRECT, (WPARAM)(int)(i), (LPARAM)(RECT*)(prc))
+    (BOOL) SendMessageA((hwnd), HDM_GETITEMRECT, (WPARAM)(int)(i), (LPARAM)(RECT*)(prc))
 #endif
 
 // ---- List view ----
@@ -557,27 +557,28 @@ typedef int(CALLBACK* PFNLVCOMPARE)(LPARAM, LPARAM, LPARAM);
 
 #define ListView_GetItemCount(hwnd) (int)SendMessageA((hwnd), LVM_GETITEMCOUNT, 0, 0)
 #define ListView_GetItem(hwnd, pitem)                                                              \
-    (BOOL)SendMessageA((hwnd), LVM_GETITEMA, 0, (LPARAM)(LVITEMA*)(pitem))
+    (BOOL) SendMessageA((hwnd), LVM_GETITEMA, 0, (LPARAM)(LVITEMA*)(pitem))
 #define ListView_SetItem(hwnd, pitem)                                                              \
-    (BOOL)SendMessageA((hwnd), LVM_SETITEMA, 0, (LPARAM)(const LVITEMA*)(pitem))
+    (BOOL) SendMessageA((hwnd), LVM_SETITEMA, 0, (LPARAM)(const LVITEMA*)(pitem))
 #define ListView_InsertItem(hwnd, pitem)                                                           \
     (int)SendMessageA((hwnd), LVM_INSERTITEMA, 0, (LPARAM)(const LVITEMA*)(pitem))
-#define ListView_DeleteItem(hwnd, i) (BOOL)SendMessageA((hwnd), LVM_DELETEITEM, (WPARAM)(int)(i), 0)
-#define ListView_DeleteAllItems(hwnd) (BOOL)SendMessageA((hwnd), LVM_DELETEALLITEMS, 0, 0)
+#define ListView_DeleteItem(hwnd, i)                                                               \
+    (BOOL) SendMessageA((hwnd), LVM_DELETEITEM, (WPARAM)(int)(i), 0)
+#define ListView_DeleteAllItems(hwnd) (BOOL) SendMessageA((hwnd), LVM_DELETEALLITEMS, 0, 0)
 #define ListView_GetNextItem(hwnd, i, flags)                                                       \
     (int)SendMessageA((hwnd), LVM_GETNEXTITEM, (WPARAM)(int)(i), MAKELPARAM((flags), 0))
 #define ListView_FindItem(hwnd, iStart, plvfi)                                                     \
     (int)SendMessageA((hwnd), LVM_FINDITEMA, (WPARAM)(int)(iStart),                                \
                       (LPARAM)(const LVFINDINFOA*)(plvfi))
 #define ListView_GetItemRect(hwnd, i, prc, code)                                                   \
-    (BOOL)SendMessageA((hwnd), LVM_GETITEMRECT, (WPARAM)(int)(i),                                  \
-                       ((prc) ? (((RECT*)(prc))->left = (code), (LPARAM)(RECT*)(prc))            \
-                              : (LPARAM)(RECT*)NULL))
+    (BOOL) SendMessageA(                                                                           \
+        (hwnd), LVM_GETITEMRECT, (WPARAM)(int)(i),                                                 \
+        ((prc) ? (((RECT*)(prc))->left = (code), (LPARAM)(RECT*)(prc)) : (LPARAM)(RECT*)NULL))
 #define ListView_GetSubItemRect(hwnd, iItem, iSubItem, code, prc)                                  \
-    (BOOL)SendMessageA((hwnd), LVM_GETSUBITEMRECT, (WPARAM)(int)(iItem),                           \
-                       ((prc) ? ((((LPRECT)(prc))->top = (iSubItem)),                             \
-                                 (((LPRECT)(prc))->left = (code)), (LPARAM)(prc))                 \
-                              : (LPARAM)(LPRECT)NULL))
+    (BOOL) SendMessageA((hwnd), LVM_GETSUBITEMRECT, (WPARAM)(int)(iItem),                          \
+                        ((prc) ? ((((LPRECT)(prc))->top = (iSubItem)),                             \
+                                  (((LPRECT)(prc))->left = (code)), (LPARAM)(prc))                 \
+                               : (LPARAM)(LPRECT)NULL))
 #define ListView_GetStringWidth(hwnd, psz)                                                         \
     (int)SendMessageA((hwnd), LVM_GETSTRINGWIDTHA, 0, (LPARAM)(LPCSTR)(psz))
 #define ListView_HitTest(hwnd, pinfo)                                                              \
@@ -585,27 +586,26 @@ typedef int(CALLBACK* PFNLVCOMPARE)(LPARAM, LPARAM, LPARAM);
 #define ListView_SubItemHitTest(hwnd, plvhti)                                                      \
     (int)SendMessageA((hwnd), LVM_SUBITEMHITTEST, 0, (LPARAM)(LPLVHITTESTINFO)(plvhti))
 #define ListView_EnsureVisible(hwnd, i, fPartialOK)                                                \
-    (BOOL)SendMessageA((hwnd), LVM_ENSUREVISIBLE, (WPARAM)(int)(i),                                \
-                       MAKELPARAM((fPartialOK), 0))
+    (BOOL) SendMessageA((hwnd), LVM_ENSUREVISIBLE, (WPARAM)(int)(i), MAKELPARAM((fPartialOK), 0))
 #define ListView_Scroll(hwnd, dx, dy)                                                              \
-    (BOOL)SendMessageA((hwnd), LVM_SCROLL, (WPARAM)(int)(dx), (LPARAM)(int)(dy))
+    (BOOL) SendMessageA((hwnd), LVM_SCROLL, (WPARAM)(int)(dx), (LPARAM)(int)(dy))
 #define ListView_RedrawItems(hwnd, iFirst, iLast)                                                  \
-    (BOOL)SendMessageA((hwnd), LVM_REDRAWITEMS, (WPARAM)(int)(iFirst), (LPARAM)(int)(iLast))
+    (BOOL) SendMessageA((hwnd), LVM_REDRAWITEMS, (WPARAM)(int)(iFirst), (LPARAM)(int)(iLast))
 #define ListView_GetColumn(hwnd, iCol, pcol)                                                       \
-    (BOOL)SendMessageA((hwnd), LVM_GETCOLUMNA, (WPARAM)(int)(iCol), (LPARAM)(LVCOLUMNA*)(pcol))
+    (BOOL) SendMessageA((hwnd), LVM_GETCOLUMNA, (WPARAM)(int)(iCol), (LPARAM)(LVCOLUMNA*)(pcol))
 #define ListView_SetColumn(hwnd, iCol, pcol)                                                       \
-    (BOOL)SendMessageA((hwnd), LVM_SETCOLUMNA, (WPARAM)(int)(iCol),                                \
-                       (LPARAM)(const LVCOLUMNA*)(pcol))
+    (BOOL) SendMessageA((hwnd), LVM_SETCOLUMNA, (WPARAM)(int)(iCol),                               \
+                        (LPARAM)(const LVCOLUMNA*)(pcol))
 #define ListView_InsertColumn(hwnd, iCol, pcol)                                                    \
     (int)SendMessageA((hwnd), LVM_INSERTCOLUMNA, (WPARAM)(int)(iCol),                              \
                       (LPARAM)(const LVCOLUMNA*)(pcol))
 #define ListView_DeleteColumn(hwnd, iCol)                                                          \
-    (BOOL)SendMessageA((hwnd), LVM_DELETECOLUMN, (WPARAM)(int)(iCol), 0)
+    (BOOL) SendMessageA((hwnd), LVM_DELETECOLUMN, (WPARAM)(int)(iCol), 0)
 #define ListView_GetColumnWidth(hwnd, iCol)                                                        \
     (int)SendMessageA((hwnd), LVM_GETCOLUMNWIDTH, (WPARAM)(int)(iCol), 0)
 #define ListView_SetColumnWidth(hwnd, iCol, cx)                                                    \
-    (BOOL)SendMessageA((hwnd), LVM_SETCOLUMNWIDTH, (WPARAM)(int)(iCol), MAKELPARAM((cx), 0))
-#define ListView_GetHeader(hwnd) (HWND)SendMessageA((hwnd), LVM_GETHEADER, 0, 0)
+    (BOOL) SendMessageA((hwnd), LVM_SETCOLUMNWIDTH, (WPARAM)(int)(iCol), MAKELPARAM((cx), 0))
+#define ListView_GetHeader(hwnd) (HWND) SendMessageA((hwnd), LVM_GETHEADER, 0, 0)
 #define ListView_GetTopIndex(hwnd) (int)SendMessageA((hwnd), LVM_GETTOPINDEX, 0, 0)
 #define ListView_GetCountPerPage(hwnd) (int)SendMessageA((hwnd), LVM_GETCOUNTPERPAGE, 0, 0)
 #define ListView_SetItemState(hwnd, i, data, mask)                                                 \
@@ -616,7 +616,7 @@ typedef int(CALLBACK* PFNLVCOMPARE)(LPARAM, LPARAM, LPARAM);
         SendMessageA((hwnd), LVM_SETITEMSTATE, (WPARAM)(i), (LPARAM)(LVITEMA*)&_lvi);              \
     }
 #define ListView_GetItemState(hwnd, i, mask)                                                       \
-    (UINT)SendMessageA((hwnd), LVM_GETITEMSTATE, (WPARAM)(i), (LPARAM)(mask))
+    (UINT) SendMessageA((hwnd), LVM_GETITEMSTATE, (WPARAM)(i), (LPARAM)(mask))
 #define ListView_GetItemText(hwnd, i, iSubItem_, pszText_, cchTextMax_)                            \
     {                                                                                              \
         LVITEMA _lvi;                                                                              \
@@ -635,30 +635,30 @@ typedef int(CALLBACK* PFNLVCOMPARE)(LPARAM, LPARAM, LPARAM);
 #define ListView_SetItemCount(hwnd, cItems)                                                        \
     SendMessageA((hwnd), LVM_SETITEMCOUNT, (WPARAM)(cItems), 0)
 #define ListView_SortItems(hwnd, pfnCompare, lPrm)                                                 \
-    (BOOL)SendMessageA((hwnd), LVM_SORTITEMS, (WPARAM)(LPARAM)(lPrm),                              \
-                       (LPARAM)(PFNLVCOMPARE)(pfnCompare))
+    (BOOL) SendMessageA((hwnd), LVM_SORTITEMS, (WPARAM)(LPARAM)(lPrm),                             \
+                        (LPARAM)(PFNLVCOMPARE)(pfnCompare))
 #define ListView_SortItemsEx(hwnd, pfnCompare, lPrm)                                               \
-    (BOOL)SendMessageA((hwnd), LVM_SORTITEMSEX, (WPARAM)(LPARAM)(lPrm),                            \
-                       (LPARAM)(PFNLVCOMPARE)(pfnCompare))
-#define ListView_GetSelectedCount(hwnd) (UINT)SendMessageA((hwnd), LVM_GETSELECTEDCOUNT, 0, 0)
+    (BOOL) SendMessageA((hwnd), LVM_SORTITEMSEX, (WPARAM)(LPARAM)(lPrm),                           \
+                        (LPARAM)(PFNLVCOMPARE)(pfnCompare))
+#define ListView_GetSelectedCount(hwnd) (UINT) SendMessageA((hwnd), LVM_GETSELECTEDCOUNT, 0, 0)
 #define ListView_GetSelectionMark(hwnd) (int)SendMessageA((hwnd), LVM_GETSELECTIONMARK, 0, 0)
 #define ListView_SetSelectionMark(hwnd, i)                                                         \
     (int)SendMessageA((hwnd), LVM_SETSELECTIONMARK, 0, (LPARAM)(i))
 #define ListView_SetExtendedListViewStyle(hwnd, dw)                                                \
-    (DWORD)SendMessageA((hwnd), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, (LPARAM)(dw))
+    (DWORD) SendMessageA((hwnd), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, (LPARAM)(dw))
 #define ListView_SetExtendedListViewStyleEx(hwnd, dwMask, dw)                                      \
-    (DWORD)SendMessageA((hwnd), LVM_SETEXTENDEDLISTVIEWSTYLE, (WPARAM)(dwMask), (LPARAM)(dw))
+    (DWORD) SendMessageA((hwnd), LVM_SETEXTENDEDLISTVIEWSTYLE, (WPARAM)(dwMask), (LPARAM)(dw))
 #define ListView_GetExtendedListViewStyle(hwnd)                                                    \
-    (DWORD)SendMessageA((hwnd), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0)
+    (DWORD) SendMessageA((hwnd), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0)
 #define ListView_SetBkColor(hwnd, clrBk)                                                           \
-    (BOOL)SendMessageA((hwnd), LVM_SETBKCOLOR, 0, (LPARAM)(COLORREF)(clrBk))
-#define ListView_GetBkColor(hwnd) (COLORREF)SendMessageA((hwnd), LVM_GETBKCOLOR, 0, 0)
+    (BOOL) SendMessageA((hwnd), LVM_SETBKCOLOR, 0, (LPARAM)(COLORREF)(clrBk))
+#define ListView_GetBkColor(hwnd) (COLORREF) SendMessageA((hwnd), LVM_GETBKCOLOR, 0, 0)
 #define ListView_SetTextColor(hwnd, clrText)                                                       \
-    (BOOL)SendMessageA((hwnd), LVM_SETTEXTCOLOR, 0, (LPARAM)(COLORREF)(clrText))
-#define ListView_GetTextColor(hwnd) (COLORREF)SendMessageA((hwnd), LVM_GETTEXTCOLOR, 0, 0)
+    (BOOL) SendMessageA((hwnd), LVM_SETTEXTCOLOR, 0, (LPARAM)(COLORREF)(clrText))
+#define ListView_GetTextColor(hwnd) (COLORREF) SendMessageA((hwnd), LVM_GETTEXTCOLOR, 0, 0)
 #define ListView_SetTextBkColor(hwnd, clrTextBk)                                                   \
-    (BOOL)SendMessageA((hwnd), LVM_SETTEXTBKCOLOR, 0, (LPARAM)(COLORREF)(clrTextBk))
-#define ListView_GetTextBkColor(hwnd) (COLORREF)SendMessageA((hwnd), LVM_GETTEXTBKCOLOR, 0, 0)
+    (BOOL) SendMessageA((hwnd), LVM_SETTEXTBKCOLOR, 0, (LPARAM)(COLORREF)(clrTextBk))
+#define ListView_GetTextBkColor(hwnd) (COLORREF) SendMessageA((hwnd), LVM_GETTEXTBKCOLOR, 0, 0)
 #endif
 
 // ---- Tree view ----
@@ -875,8 +875,7 @@ typedef struct tagTVINSERTSTRUCTA
 {
     HTREEITEM hParent;
     HTREEITEM hInsertAfter;
-    union
-    {
+    union {
         TVITEMEXA itemex;
         TV_ITEMA item;
     };

@@ -54,14 +54,16 @@
 #define FACILITY_DISPATCH 2
 #define FACILITY_ITF 4
 #define FACILITY_WIN32 7
-#define HRESULT_CODE(hr) ((hr) & 0xFFFF)
+#define HRESULT_CODE(hr) ((hr)&0xFFFF)
 #define HRESULT_FACILITY(hr) (((hr) >> 16) & 0x1fff)
 #define HRESULT_SEVERITY(hr) (((hr) >> 31) & 0x1)
 #define MAKE_HRESULT(sev, fac, code)                                                               \
-    ((HRESULT)(((unsigned long)(sev) << 31) | ((unsigned long)(fac) << 16) | ((unsigned long)(code))))
+    ((HRESULT)(((unsigned long)(sev) << 31) | ((unsigned long)(fac) << 16) |                       \
+               ((unsigned long)(code))))
 #define HRESULT_FROM_WIN32(x)                                                                      \
-    ((HRESULT)(x) <= 0 ? ((HRESULT)(x))                                                            \
-                       : ((HRESULT)((((DWORD)(x)) & 0x0000FFFF) | (FACILITY_WIN32 << 16) | 0x80000000)))
+    ((HRESULT)(x) <= 0                                                                             \
+         ? ((HRESULT)(x))                                                                          \
+         : ((HRESULT)((((DWORD)(x)) & 0x0000FFFF) | (FACILITY_WIN32 << 16) | 0x80000000)))
 
 #define E_HANDLE ((HRESULT)0x80070006L)
 #define RPC_E_CHANGED_MODE ((HRESULT)0x80010106L)

@@ -25,7 +25,8 @@
 #define WS_MAXIMIZEBOX 0x00010000L
 #define WS_SIZEBOX WS_THICKFRAME
 #define WS_CHILDWINDOW WS_CHILD
-#define WS_OVERLAPPEDWINDOW (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
+#define WS_OVERLAPPEDWINDOW                                                                        \
+    (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
 #define WS_POPUPWINDOW (WS_POPUP | WS_BORDER | WS_SYSMENU)
 
 #define WS_EX_DLGMODALFRAME 0x00000001L
@@ -1324,7 +1325,8 @@ WINUSERAPI ULONG_PTR WINAPI GetClassLongPtrA(HWND hwnd, int index);
 WINUSERAPI HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName,
                                        DWORD style, int x, int y, int width, int height,
                                        HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
-#define CreateWindowA(c, n, s, x, y, w, h, p, m, i, l) CreateWindowExA(0, c, n, s, x, y, w, h, p, m, i, l)
+#define CreateWindowA(c, n, s, x, y, w, h, p, m, i, l)                                             \
+    CreateWindowExA(0, c, n, s, x, y, w, h, p, m, i, l)
 WINUSERAPI BOOL WINAPI DestroyWindow(HWND hwnd);
 WINUSERAPI BOOL WINAPI IsWindow(HWND hwnd);
 WINUSERAPI BOOL WINAPI IsChild(HWND parent, HWND hwnd);
@@ -1403,7 +1405,7 @@ WINUSERAPI BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id);
 WINUSERAPI UINT WINAPI RegisterWindowMessageA(LPCSTR name);
 
 WINUSERAPI HHOOK WINAPI SetWindowsHookExA(int idHook, HOOKPROC proc, HINSTANCE module,
-                                         DWORD threadId);
+                                          DWORD threadId);
 WINUSERAPI BOOL WINAPI UnhookWindowsHookEx(HHOOK hook);
 WINUSERAPI LRESULT WINAPI CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
 #define SetWindowsHookEx SetWindowsHookExA
@@ -1440,12 +1442,14 @@ WINUSERAPI SHORT WINAPI VkKeyScanA(CHAR ch);
 // ---- Dialogs ----
 WINUSERAPI HWND WINAPI CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND parent,
                                           DLGPROC dialogProc, LPARAM initParam);
-WINUSERAPI HWND WINAPI CreateDialogIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate,
-                                                  HWND parent, DLGPROC dialogProc, LPARAM initParam);
+WINUSERAPI HWND WINAPI CreateDialogIndirectParamA(HINSTANCE instance,
+                                                  LPCDLGTEMPLATEA dialogTemplate, HWND parent,
+                                                  DLGPROC dialogProc, LPARAM initParam);
 WINUSERAPI INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND parent,
                                           DLGPROC dialogProc, LPARAM initParam);
-WINUSERAPI INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate,
-                                                  HWND parent, DLGPROC dialogProc, LPARAM initParam);
+WINUSERAPI INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE instance,
+                                                  LPCDLGTEMPLATEA dialogTemplate, HWND parent,
+                                                  DLGPROC dialogProc, LPARAM initParam);
 #define CreateDialogA(i, t, p, f) CreateDialogParamA(i, t, p, f, 0)
 #define DialogBoxA(i, t, p, f) DialogBoxParamA(i, t, p, f, 0)
 WINUSERAPI BOOL WINAPI EndDialog(HWND dialog, INT_PTR result);

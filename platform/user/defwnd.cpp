@@ -47,8 +47,10 @@ LRESULT HitTest(HWND hwnd, POINT pt)
         const int corner = GetSystemMetrics(SM_CXSIZE);
         const bool left = pt.x < window.left + frame, right = pt.x >= window.right - frame;
         const bool top = pt.y < window.top + frame, bottom = pt.y >= window.bottom - frame;
-        const bool nearLeft = pt.x < window.left + corner, nearRight = pt.x >= window.right - corner;
-        const bool nearTop = pt.y < window.top + corner, nearBottom = pt.y >= window.bottom - corner;
+        const bool nearLeft = pt.x < window.left + corner,
+                   nearRight = pt.x >= window.right - corner;
+        const bool nearTop = pt.y < window.top + corner,
+                   nearBottom = pt.y >= window.bottom - corner;
         if ((top && nearLeft) || (left && nearTop))
             return HTTOPLEFT;
         if ((top && nearRight) || (right && nearTop))
@@ -117,8 +119,10 @@ void ClampToMinMax(HWND hwnd, WINDOWPOS* wp)
         return;
     MINMAXINFO mmi = DefaultMinMax();
     SendMessageA(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-    wp->cx = std::clamp<int>(wp->cx, mmi.ptMinTrackSize.x, std::max(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
-    wp->cy = std::clamp<int>(wp->cy, mmi.ptMinTrackSize.y, std::max(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y));
+    wp->cx = std::clamp<int>(wp->cx, mmi.ptMinTrackSize.x,
+                             std::max(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
+    wp->cy = std::clamp<int>(wp->cy, mmi.ptMinTrackSize.y,
+                             std::max(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y));
 }
 
 LRESULT CopyText(HWND hwnd, WPARAM size, LPARAM buffer)
@@ -198,7 +202,8 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_NCHITTEST:
-        return HitTest(hwnd, POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))});
+        return HitTest(
+            hwnd, POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))});
     case WM_SETTEXT:
         return SetText(hwnd, lParam);
     case WM_GETTEXT:
@@ -220,8 +225,9 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             return 0;
         case SC_SIZE:
         case SC_MOVE:
-            RunSizeMoveLoop(hwnd, (wParam & 0xFFF0) == SC_MOVE ? 0 : static_cast<int>(wParam & 0x000F),
-                            POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))});
+            RunSizeMoveLoop(
+                hwnd, (wParam & 0xFFF0) == SC_MOVE ? 0 : static_cast<int>(wParam & 0x000F),
+                POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))});
             return 0;
         }
         return 0;

@@ -111,9 +111,9 @@ LRESULT DefaultDialogHandling(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         info->defId = static_cast<WORD>(wParam);
         // The look moves now unless the focus sits on another push button.
         HWND focus = GetFocus();
-        const bool onButton =
-            focus && GetParent(focus) == hwnd &&
-            (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
+        const bool onButton = focus && GetParent(focus) == hwnd &&
+                              (SendMessageA(focus, WM_GETDLGCODE, 0, 0) &
+                               (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
         if (!onButton)
             MoveDefaultLook(hwnd, GetDlgItem(hwnd, static_cast<int>(wParam)));
         (void)old;
@@ -147,7 +147,8 @@ LRESULT DefaultDialogHandling(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (cancel && !IsWindowEnabled(cancel))
             MessageBeep(0);
         else
-            PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(cancel));
+            PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(cancel));
         return 0;
     }
     case WM_COMMAND:
@@ -235,8 +236,8 @@ void DialogFocusChanged(HWND dialog, HWND newFocus)
         MoveDefaultLook(dialog, GetDlgItem(dialog, LOWORD(def)));
 }
 
-HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& t, HWND parent, DLGPROC proc,
-                              LPARAM param)
+HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& t, HWND parent,
+                              DLGPROC proc, LPARAM param)
 {
     DWORD style = t.style;
     DWORD exStyle = t.exStyle;
@@ -273,8 +274,8 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& t, HWND 
     }
 
     LPCSTR cls = t.className.empty() ? "#32770" : ClassNameOf(t.className);
-    HWND dlg = CreateWindowExA(exStyle, cls, t.title.c_str(), style & ~WS_VISIBLE, x, y, width, height,
-                               parent, nullptr, instance, reinterpret_cast<LPVOID>(param));
+    HWND dlg = CreateWindowExA(exStyle, cls, t.title.c_str(), style & ~WS_VISIBLE, x, y, width,
+                               height, parent, nullptr, instance, reinterpret_cast<LPVOID>(param));
     if (!dlg)
         return nullptr;
     {
@@ -291,7 +292,8 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& t, HWND 
     for (const DialogItemTemplate& item : t.items)
     {
         const RECT ir = DialogUnitsToPixels(item.x, item.y, item.cx, item.cy);
-        LPCSTR title = item.titleOrdinal >= 0 ? MAKEINTRESOURCE(item.titleOrdinal) : item.title.c_str();
+        LPCSTR title =
+            item.titleOrdinal >= 0 ? MAKEINTRESOURCE(item.titleOrdinal) : item.title.c_str();
         // As on Windows, a control's creation data starts with its size WORD.
         std::vector<unsigned char> data;
         if (!item.creationData.empty())
@@ -299,13 +301,14 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& t, HWND 
             const WORD size = static_cast<WORD>(item.creationData.size() + sizeof(WORD));
             data.resize(size);
             std::memcpy(data.data(), &size, sizeof size);
-            std::memcpy(data.data() + sizeof size, item.creationData.data(), item.creationData.size());
+            std::memcpy(data.data() + sizeof size, item.creationData.data(),
+                        item.creationData.size());
         }
-        HWND c = CreateWindowExA(item.exStyle | WS_EX_NOPARENTNOTIFY, ClassNameOf(item.className), title,
-                                 item.style | WS_CHILD, ir.left, ir.top, ir.right - ir.left,
+        HWND c = CreateWindowExA(item.exStyle | WS_EX_NOPARENTNOTIFY, ClassNameOf(item.className),
+                                 title, item.style | WS_CHILD, ir.left, ir.top, ir.right - ir.left,
                                  ir.bottom - ir.top, dlg,
-                                 reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(item.id)), instance,
-                                 data.empty() ? nullptr : data.data());
+                                 reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(item.id)),
+                                 instance, data.empty() ? nullptr : data.data());
         if (!c)
         {
             if (!(style & DS_NOFAILCREATE))
@@ -324,7 +327,8 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& t, HWND 
         return nullptr;
 
     HWND first = GetNextDlgTabItem(dlg, nullptr, FALSE);
-    const LRESULT wantsFocus = SendMessageA(dlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param);
+    const LRESULT wantsFocus =
+        SendMessageA(dlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param);
     if (!IsWindow(dlg))
         return nullptr;
     DialogInfo* info = DialogOf(dlg);
@@ -421,8 +425,8 @@ INT_PTR ModalFromTemplate(HINSTANCE instance, const DialogTemplate& t, HWND pare
 
 using namespace platform;
 
-HWND WINAPI CreateDialogIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate, HWND parent,
-                                       DLGPROC dialogProc, LPARAM initParam)
+HWND WINAPI CreateDialogIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate,
+                                       HWND parent, DLGPROC dialogProc, LPARAM initParam)
 {
     DialogTemplate t;
     if (!dialogTemplate || !ParseDialogTemplate(dialogTemplate, kIndirectLimit, t))
@@ -430,8 +434,8 @@ HWND WINAPI CreateDialogIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialo
     return CreateDialogFromTemplate(instance, t, parent, dialogProc, initParam);
 }
 
-HWND WINAPI CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND parent, DLGPROC dialogProc,
-                               LPARAM initParam)
+HWND WINAPI CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND parent,
+                               DLGPROC dialogProc, LPARAM initParam)
 {
     DialogTemplate t;
     if (!LoadTemplate(instance, templateName, t))
@@ -442,8 +446,8 @@ HWND WINAPI CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND par
     return CreateDialogFromTemplate(instance, t, parent, dialogProc, initParam);
 }
 
-INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate, HWND parent,
-                                       DLGPROC dialogProc, LPARAM initParam)
+INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate,
+                                       HWND parent, DLGPROC dialogProc, LPARAM initParam)
 {
     DialogTemplate t;
     if (!dialogTemplate || !ParseDialogTemplate(dialogTemplate, kIndirectLimit, t))
@@ -451,8 +455,8 @@ INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialo
     return ModalFromTemplate(instance, t, parent, dialogProc, initParam);
 }
 
-INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND parent, DLGPROC dialogProc,
-                               LPARAM initParam)
+INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND parent,
+                               DLGPROC dialogProc, LPARAM initParam)
 {
     DialogTemplate t;
     if (!LoadTemplate(instance, templateName, t))

@@ -7,11 +7,11 @@ namespace platform
 
 struct DialogInfo
 {
-    HWND focus = nullptr;   // the control that had the focus when the dialog was last active
-    WORD defId = 0;         // DM_SETDEFID's id; 0 until set or found at creation
+    HWND focus = nullptr; // the control that had the focus when the dialog was last active
+    WORD defId = 0;       // DM_SETDEFID's id; 0 until set or found at creation
     INT_PTR result = 0;
-    bool ended = false;     // EndDialog was called
-    bool modal = false;     // shown by DialogBox*, which ends its loop on EndDialog
+    bool ended = false;           // EndDialog was called
+    bool modal = false;           // shown by DialogBox*, which ends its loop on EndDialog
     HWND disabledOwner = nullptr; // the owner DialogBox disabled, enabled again by EndDialog
 };
 

@@ -113,7 +113,8 @@ bool DoMnemonic(HWND dialog, HWND focus, char key)
 
 void PressEnter(HWND dialog, HWND focus)
 {
-    if (focus && IsChild(dialog, focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
+    if (focus && IsChild(dialog, focus) &&
+        (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
     {
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED),
                      reinterpret_cast<LPARAM>(focus));
@@ -182,7 +183,8 @@ BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG msg)
                 return TRUE;
             case VK_ESCAPE:
             case VK_CANCEL:
-                SendMessageA(dialog, WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+                SendMessageA(dialog, WM_COMMAND, IDCANCEL,
+                             reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
                 return TRUE;
             case VK_RETURN:
                 PressEnter(dialog, GetFocus());
@@ -260,7 +262,8 @@ HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous)
 HWND WINAPI GetDlgItem(HWND dialog, int id)
 {
     for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        if (static_cast<int>(static_cast<WORD>(GetWindowLongPtrA(c, GWLP_ID))) == static_cast<WORD>(id))
+        if (static_cast<int>(static_cast<WORD>(GetWindowLongPtrA(c, GWLP_ID))) ==
+            static_cast<WORD>(id))
             return c;
     return nullptr;
 }
@@ -320,7 +323,8 @@ UINT WINAPI GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned)
 
 BOOL WINAPI SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned)
 {
-    const std::string text = isSigned ? std::to_string(static_cast<int>(value)) : std::to_string(value);
+    const std::string text =
+        isSigned ? std::to_string(static_cast<int>(value)) : std::to_string(value);
     return SetDlgItemTextA(dialog, id, text.c_str());
 }
 

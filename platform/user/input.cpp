@@ -148,7 +148,8 @@ bool BuildKeyMessage(ThreadQueue* q, const InputEvent& e, MSG* msg)
     if (q->keys[VK_MENU] & 0x80)
         lp |= LPARAM{1} << 29;
     const UINT message = sys ? (up ? WM_SYSKEYUP : WM_SYSKEYDOWN) : (up ? WM_KEYUP : WM_KEYDOWN);
-    *msg = MSG{target, message, vk, static_cast<LPARAM>(static_cast<std::uint32_t>(lp)), e.time, e.pt};
+    *msg =
+        MSG{target, message, vk, static_cast<LPARAM>(static_cast<std::uint32_t>(lp)), e.time, e.pt};
     return true;
 }
 
@@ -253,9 +254,12 @@ bool BuildMouseMessage(ThreadQueue* q, const InputEvent& e, MSG* msg, bool remov
     if (button == WM_MOUSEWHEEL)
     {
         HWND focus = GetFocus();
-        *msg = MSG{focus ? focus : target, WM_MOUSEWHEEL,
-                   MAKEWPARAM(MouseKeyState(q), static_cast<WORD>(e.ch)), MAKELPARAM(e.pt.x, e.pt.y),
-                   e.time, e.pt};
+        *msg = MSG{focus ? focus : target,
+                   WM_MOUSEWHEEL,
+                   MAKEWPARAM(MouseKeyState(q), static_cast<WORD>(e.ch)),
+                   MAKELPARAM(e.pt.x, e.pt.y),
+                   e.time,
+                   e.pt};
         return true;
     }
     if (hit != HTCLIENT)
@@ -263,7 +267,8 @@ bool BuildMouseMessage(ThreadQueue* q, const InputEvent& e, MSG* msg, bool remov
         message = button - WM_MOUSEMOVE + WM_NCMOUSEMOVE;
         if (button == WM_RBUTTONDOWN || button == WM_RBUTTONUP)
             message = button; // no non-client right button handling here
-        *msg = MSG{target, message, static_cast<WPARAM>(hit), MAKELPARAM(e.pt.x, e.pt.y), e.time, e.pt};
+        *msg = MSG{target, message, static_cast<WPARAM>(hit), MAKELPARAM(e.pt.x, e.pt.y),
+                   e.time, e.pt};
     }
     else
     {
@@ -289,11 +294,13 @@ bool BuildMouseMessage(ThreadQueue* q, const InputEvent& e, MSG* msg, bool remov
     if (down && remove)
     {
         // The second press within the double-click time and distance becomes a double click.
-        const int dx = GetSystemMetrics(SM_CXDOUBLECLK) / 2, dy = GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+        const int dx = GetSystemMetrics(SM_CXDOUBLECLK) / 2,
+                  dy = GetSystemMetrics(SM_CYDOUBLECLK) / 2;
         const bool dblClass = hit != HTCLIENT || (GetClassLongPtrA(target, GCL_STYLE) & CS_DBLCLKS);
         if (dblClass && q->lastClickWindow == target && q->lastClickMessage == message &&
             e.time - q->lastClickTime <= GetDoubleClickTime() &&
-            std::abs(e.pt.x - q->lastClickPoint.x) <= dx && std::abs(e.pt.y - q->lastClickPoint.y) <= dy)
+            std::abs(e.pt.x - q->lastClickPoint.x) <= dx &&
+            std::abs(e.pt.y - q->lastClickPoint.y) <= dy)
         {
             msg->message = message + (WM_LBUTTONDBLCLK - WM_LBUTTONDOWN);
             q->lastClickWindow = nullptr;
@@ -445,8 +452,10 @@ BOOL WINAPI SetCursorPos(int x, int y)
     in.type = INPUT_MOUSE;
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     // Exact pixel positions survive the 0..65535 normalisation by rounding up.
-    in.mi.dx = static_cast<LONG>((static_cast<long long>(std::clamp(x, 0, 1279)) * 65536 + 1279) / 1280);
-    in.mi.dy = static_cast<LONG>((static_cast<long long>(std::clamp(y, 0, 1023)) * 65536 + 1023) / 1024);
+    in.mi.dx =
+        static_cast<LONG>((static_cast<long long>(std::clamp(x, 0, 1279)) * 65536 + 1279) / 1280);
+    in.mi.dy =
+        static_cast<LONG>((static_cast<long long>(std::clamp(y, 0, 1023)) * 65536 + 1023) / 1024);
     SendInput(1, &in, sizeof(in));
     return TRUE;
 }
@@ -574,8 +583,8 @@ BOOL WINAPI TranslateMessage(const MSG* msg)
     if (ch < 0)
         return FALSE;
     const UINT message = msg->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
-    q->Post(MSG{msg->hwnd, message, static_cast<WPARAM>(static_cast<unsigned char>(ch)), msg->lParam,
-                msg->time, msg->pt},
+    q->Post(MSG{msg->hwnd, message, static_cast<WPARAM>(static_cast<unsigned char>(ch)),
+                msg->lParam, msg->time, msg->pt},
             true);
     return TRUE;
 }

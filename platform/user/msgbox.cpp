@@ -159,7 +159,8 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
     TemplateBuilder t(style, (type & MB_TOPMOST) ? WS_EX_TOPMOST : 0, 0, 0,
                       static_cast<short>(width), static_cast<short>(height), title);
     t.Add("Static", body, 0xFFFF, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, static_cast<short>(margin),
-          static_cast<short>(margin), static_cast<short>(textWidth), static_cast<short>(textHeight));
+          static_cast<short>(margin), static_cast<short>(textWidth),
+          static_cast<short>(textHeight));
     int x = (width - rowWidth) / 2;
     for (int i = 0; i < n; ++i)
     {
@@ -167,12 +168,12 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
         if (i == 0)
             bs |= WS_GROUP;
         t.Add("Button", buttons[static_cast<std::size_t>(i)].caption,
-              static_cast<DWORD>(buttons[static_cast<std::size_t>(i)].id), bs, static_cast<short>(x),
-              static_cast<short>(height - margin - buttonHeight), static_cast<short>(buttonWidth),
-              static_cast<short>(buttonHeight));
+              static_cast<DWORD>(buttons[static_cast<std::size_t>(i)].id), bs,
+              static_cast<short>(x), static_cast<short>(height - margin - buttonHeight),
+              static_cast<short>(buttonWidth), static_cast<short>(buttonHeight));
         x += buttonWidth + gap;
     }
-    const INT_PTR r = DialogBoxIndirectParamA(nullptr, t.Get(), owner, MessageBoxProc,
-                                              static_cast<LPARAM>(type));
+    const INT_PTR r =
+        DialogBoxIndirectParamA(nullptr, t.Get(), owner, MessageBoxProc, static_cast<LPARAM>(type));
     return r < 0 ? 0 : static_cast<int>(r);
 }

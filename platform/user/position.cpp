@@ -310,8 +310,9 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
     if (!own)
     {
         // Positions change on the window's own thread, as on Windows.
-        return static_cast<BOOL>(RunOnWindowThread(
-            hwnd, [=] { return static_cast<LRESULT>(SetWindowPos(hwnd, insertAfter, x, y, cx, cy, flags)); }));
+        return static_cast<BOOL>(RunOnWindowThread(hwnd, [=] {
+            return static_cast<LRESULT>(SetWindowPos(hwnd, insertAfter, x, y, cx, cy, flags));
+        }));
     }
     if (!(flags & SWP_NOSENDCHANGING))
         SendMessageA(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
@@ -400,8 +401,8 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow)
     if (!w)
     {
         // Another thread's window is shown on its own thread.
-        return static_cast<BOOL>(
-            RunOnWindowThread(hwnd, [=] { return static_cast<LRESULT>(ShowWindow(hwnd, cmdShow)); }));
+        return static_cast<BOOL>(RunOnWindowThread(
+            hwnd, [=] { return static_cast<LRESULT>(ShowWindow(hwnd, cmdShow)); }));
     }
     bool wasVisible;
     {
@@ -433,8 +434,8 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow)
 BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable)
 {
     if (IsWindow(hwnd) && !OwnWindow(hwnd))
-        return static_cast<BOOL>(
-            RunOnWindowThread(hwnd, [=] { return static_cast<LRESULT>(EnableWindow(hwnd, enable)); }));
+        return static_cast<BOOL>(RunOnWindowThread(
+            hwnd, [=] { return static_cast<LRESULT>(EnableWindow(hwnd, enable)); }));
     Window* w = OwnWindow(hwnd);
     bool wasDisabled;
     {

@@ -153,7 +153,8 @@ bool FindMessage(ThreadQueue* q, MSG* msg, HWND filter, UINT min, UINT max, UINT
     ProcessSentMessages(q);
     const bool remove = (flags & PM_REMOVE) != 0;
     // Nothing queued and no timers: the common case of a thread about to wait.
-    if (q->pending.load(std::memory_order_acquire) == 0 && !q->quitPending.load(std::memory_order_acquire) &&
+    if (q->pending.load(std::memory_order_acquire) == 0 &&
+        !q->quitPending.load(std::memory_order_acquire) &&
         !q->hasTimers.load(std::memory_order_acquire))
         return false;
     {
@@ -364,8 +365,8 @@ LRESULT WINAPI SendMessageTimeoutA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         target->pending.fetch_add(1, std::memory_order_release);
         target->NotifyLocked();
     }
-    const auto deadline = timeout ? Clock::now() + std::chrono::milliseconds(timeout)
-                                  : Clock::time_point::max();
+    const auto deadline =
+        timeout ? Clock::now() + std::chrono::milliseconds(timeout) : Clock::time_point::max();
     // While waiting, this thread still handles messages that other threads send to it.
     for (;;)
     {
@@ -437,7 +438,7 @@ BOOL WINAPI PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 BOOL WINAPI PostThreadMessageA(DWORD threadId, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto target = threadId == GetCurrentThreadId() ? QueueOfThread(CurrentQueue()->threadId)
-                                                    : QueueOfThread(threadId);
+                                                   : QueueOfThread(threadId);
     if (!target)
     {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -642,7 +643,7 @@ HHOOK WINAPI SetWindowsHookExA(int idHook, HOOKPROC proc, HINSTANCE, DWORD threa
         return h.handle;
     }
     auto q = threadId == GetCurrentThreadId() ? QueueOfThread(CurrentQueue()->threadId)
-                                               : QueueOfThread(threadId);
+                                              : QueueOfThread(threadId);
     if (!q)
         return nullptr;
     std::lock_guard g(Lock());

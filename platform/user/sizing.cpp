@@ -52,15 +52,20 @@ void RunSizeMoveLoop(HWND hwnd, int edge, POINT start)
                 OffsetRect(&r, dx, dy);
             else
             {
-                const bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
-                const bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
+                const bool left =
+                    edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
+                const bool right =
+                    edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
                 const bool top = edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT;
-                const bool bottom = edge == WMSZ_BOTTOM || edge == WMSZ_BOTTOMLEFT || edge == WMSZ_BOTTOMRIGHT;
+                const bool bottom =
+                    edge == WMSZ_BOTTOM || edge == WMSZ_BOTTOMLEFT || edge == WMSZ_BOTTOMRIGHT;
                 auto clampW = [&](int width) {
-                    return std::clamp<int>(width, mmi.ptMinTrackSize.x, std::max(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
+                    return std::clamp<int>(width, mmi.ptMinTrackSize.x,
+                                           std::max(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
                 };
                 auto clampH = [&](int height) {
-                    return std::clamp<int>(height, mmi.ptMinTrackSize.y, std::max(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y));
+                    return std::clamp<int>(height, mmi.ptMinTrackSize.y,
+                                           std::max(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y));
                 };
                 // The edge being dragged moves; the opposite edge stays where it was.
                 if (left)

@@ -15,8 +15,8 @@ public:
                     const std::string& title);
     // className: "Button", "Edit", "Static", "ListBox", "ScrollBar", "ComboBox" become the
     // predefined atoms; any other name is written as a string.
-    void Add(const std::string& className, const std::string& title, DWORD id, DWORD style,
-             short x, short y, short cx, short cy, DWORD exStyle = 0);
+    void Add(const std::string& className, const std::string& title, DWORD id, DWORD style, short x,
+             short y, short cx, short cy, DWORD exStyle = 0);
     const DLGTEMPLATE* Get();
 
 private:

@@ -249,8 +249,10 @@ void SendMinMaxAndClamp(Window* w, int& cx, int& cy)
         return;
     MINMAXINFO mmi = DefaultMinMax();
     CallProc(w, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
-    cx = std::clamp<int>(cx, mmi.ptMinTrackSize.x, std::max(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
-    cy = std::clamp<int>(cy, mmi.ptMinTrackSize.y, std::max(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y));
+    cx = std::clamp<int>(cx, mmi.ptMinTrackSize.x,
+                         std::max(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
+    cy = std::clamp<int>(cy, mmi.ptMinTrackSize.y,
+                         std::max(mmi.ptMinTrackSize.y, mmi.ptMaxTrackSize.y));
 }
 
 void FreeWindow(Window* w)
@@ -735,8 +737,7 @@ LONG_PTR SetLong(HWND hwnd, int index, LONG_PTR value, std::size_t size)
         switch (index)
         {
         case GWLP_WNDPROC:
-            return reinterpret_cast<LONG_PTR>(
-                w->proc.exchange(reinterpret_cast<WNDPROC>(value)));
+            return reinterpret_cast<LONG_PTR>(w->proc.exchange(reinterpret_cast<WNDPROC>(value)));
         case GWLP_HINSTANCE:
             old = reinterpret_cast<LONG_PTR>(w->instance);
             w->instance = reinterpret_cast<HINSTANCE>(value);
@@ -819,8 +820,8 @@ int WINAPI GetWindowTextA(HWND hwnd, LPSTR text, int maxCount)
     text[0] = '\0';
     if (!IsWindow(hwnd))
         return 0;
-    return static_cast<int>(
-        SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(text)));
+    return static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount),
+                                         reinterpret_cast<LPARAM>(text)));
 }
 
 int WINAPI GetWindowTextLengthA(HWND hwnd)

@@ -81,8 +81,8 @@ void ReleaseWindow(Window* w);
 
 // Geometry helpers.
 RECT NonClientInsets(DWORD style, DWORD exStyle);
-POINT ClientOrigin(const Window* w);  // client origin in screen coordinates
-RECT ScreenRect(const Window* w);     // window rectangle in screen coordinates
+POINT ClientOrigin(const Window* w); // client origin in screen coordinates
+RECT ScreenRect(const Window* w);    // window rectangle in screen coordinates
 bool IsTopLevel(const Window* w);
 bool IsDescendant(const Window* ancestor, const Window* w);
 Window* TopLevelOf(Window* w);

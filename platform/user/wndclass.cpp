@@ -50,9 +50,10 @@ void EnsureSystemClasses()
             c->proc = info.proc;
             c->wndExtra = info.wndExtra;
             c->cursor = LoadCursorA(nullptr, info.cursor ? info.cursor : IDC_ARROW);
-            c->background = info.backgroundColor >= 0
-                                ? reinterpret_cast<HBRUSH>(static_cast<std::intptr_t>(info.backgroundColor + 1))
-                                : nullptr;
+            c->background =
+                info.backgroundColor >= 0
+                    ? reinterpret_cast<HBRUSH>(static_cast<std::intptr_t>(info.backgroundColor + 1))
+                    : nullptr;
             c->global = true;
             classes().classes.push_back(std::move(c));
         }
@@ -100,7 +101,8 @@ ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc)
     std::lock_guard g(Lock());
     const bool global = (wc->style & CS_GLOBALCLASS) != 0;
     for (auto& c : classes().classes)
-        if (SameName(c->name, wc->lpszClassName) && !(c->global && !global && c->instance == nullptr) &&
+        if (SameName(c->name, wc->lpszClassName) &&
+            !(c->global && !global && c->instance == nullptr) &&
             (c->instance == wc->hInstance || (global && c->global)))
         {
             SetLastError(ERROR_CLASS_ALREADY_EXISTS);
@@ -127,8 +129,8 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* wc)
 {
     if (!wc)
         return 0;
-    WNDCLASSEXA ex{sizeof(ex),        wc->style,   wc->lpfnWndProc,   wc->cbClsExtra,
-                   wc->cbWndExtra,    wc->hInstance, wc->hIcon,       wc->hCursor,
+    WNDCLASSEXA ex{sizeof(ex),        wc->style,        wc->lpfnWndProc,   wc->cbClsExtra,
+                   wc->cbWndExtra,    wc->hInstance,    wc->hIcon,         wc->hCursor,
                    wc->hbrBackground, wc->lpszMenuName, wc->lpszClassName, nullptr};
     return RegisterClassExA(&ex);
 }
@@ -143,7 +145,8 @@ BOOL WINAPI UnregisterClassA(LPCSTR className, HINSTANCE instance)
         if (IS_INTRESOURCE(className) ? c->atom == reinterpret_cast<std::uintptr_t>(className)
                                       : SameName(c->name, className))
         {
-            if (c->instance != instance && !(c->global && c->instance == nullptr && instance == nullptr))
+            if (c->instance != instance &&
+                !(c->global && c->instance == nullptr && instance == nullptr))
                 continue;
             // A class in use stays registered, as on Windows.
             std::vector<Window*> stack{Desktop()};

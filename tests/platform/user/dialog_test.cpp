@@ -69,18 +69,21 @@ Recorded g_seen;
 // The first dialog: an edit, push buttons, a radio group, a disabled button.
 const DLGTEMPLATE* MainTemplate()
 {
-    static platform::TemplateBuilder t(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 10, 10,
-                                       200, 120, "First");
+    static platform::TemplateBuilder t(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 10,
+                                       10, 200, 120, "First");
     static bool built = false;
     if (!built)
     {
         built = true;
-        t.Add("Edit", "", IDC_NAME, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 7, 7, 100, 12);
+        t.Add("Edit", "", IDC_NAME, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 7, 7, 100,
+              12);
         t.Add("Button", "&Apply", IDC_APPLY, WS_VISIBLE | WS_TABSTOP, 120, 7, 50, 14);
-        t.Add("Button", "One", IDC_RADIO1, WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, 7, 30, 50, 10);
+        t.Add("Button", "One", IDC_RADIO1, WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
+              7, 30, 50, 10);
         t.Add("Button", "Two", IDC_RADIO2, WS_VISIBLE | BS_AUTORADIOBUTTON, 7, 42, 50, 10);
         t.Add("Button", "Three", IDC_RADIO3, WS_VISIBLE | BS_AUTORADIOBUTTON, 7, 54, 50, 10);
-        t.Add("Button", "Off", IDC_DISABLED, WS_VISIBLE | WS_TABSTOP | WS_DISABLED | WS_GROUP, 120, 30, 50, 14);
+        t.Add("Button", "Off", IDC_DISABLED, WS_VISIBLE | WS_TABSTOP | WS_DISABLED | WS_GROUP, 120,
+              30, 50, 14);
         t.Add("Button", "Deeper", IDC_DEEPER, WS_VISIBLE | WS_TABSTOP, 120, 50, 50, 14);
         t.Add("Button", "OK", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 40, 95, 50, 14);
         t.Add("Button", "Cancel", IDCANCEL, WS_VISIBLE | WS_TABSTOP, 100, 95, 50, 14);
@@ -90,13 +93,14 @@ const DLGTEMPLATE* MainTemplate()
 
 const DLGTEMPLATE* SecondTemplate()
 {
-    static platform::TemplateBuilder t(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, 0,
-                                       0, 0, 120, 60, "Second");
+    static platform::TemplateBuilder t(
+        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, 0, 0, 0, 120, 60, "Second");
     static bool built = false;
     if (!built)
     {
         built = true;
-        t.Add("Button", "Ask", IDC_DEEPER, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 10, 20, 50, 14);
+        t.Add("Button", "Ask", IDC_DEEPER, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 10, 20, 50,
+              14);
         t.Add("Button", "Cancel", IDCANCEL, WS_VISIBLE | WS_TABSTOP, 65, 20, 50, 14);
     }
     return t.Get();
@@ -148,7 +152,8 @@ protected:
         g_seen.helpControl = 0;
         HWND main = ui.MainWindow();
         ui.Begin([main] {
-            return static_cast<LRESULT>(DialogBoxIndirectParamA(nullptr, MainTemplate(), main, MainProc, 0));
+            return static_cast<LRESULT>(
+                DialogBoxIndirectParamA(nullptr, MainTemplate(), main, MainProc, 0));
         });
         dialog = FindDialog(ui, "First");
         ASSERT_TRUE(dialog);
@@ -228,7 +233,9 @@ TEST_F(DialogTest, EnterPressesTheDefaultButtonFromAnEdit)
 
 TEST_F(DialogTest, TheDefaultLookFollowsTheFocusAmongPushButtons)
 {
-    auto isDefault = [&](int id) { return (GetWindowLongA(Item(id), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; };
+    auto isDefault = [&](int id) {
+        return (GetWindowLongA(Item(id), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    };
     EXPECT_TRUE(isDefault(IDOK));
     Press(ui, VK_TAB);
     ASSERT_EQ(Focus(ui), Item(IDC_APPLY));
@@ -331,15 +338,20 @@ TEST(MessageBoxes, ButtonsOfEachTypeAndTheirResults)
         WORD key;
         int result;
     } cases[] = {
-        {MB_OK, VK_RETURN, IDOK},          {MB_OK, VK_ESCAPE, IDOK},
-        {MB_OKCANCEL, VK_ESCAPE, IDCANCEL}, {MB_YESNO, VK_RETURN, IDYES},
-        {MB_YESNO | MB_DEFBUTTON2, VK_RETURN, IDNO}, {MB_YESNOCANCEL, 'N', IDNO},
+        {MB_OK, VK_RETURN, IDOK},
+        {MB_OK, VK_ESCAPE, IDOK},
+        {MB_OKCANCEL, VK_ESCAPE, IDCANCEL},
+        {MB_YESNO, VK_RETURN, IDYES},
+        {MB_YESNO | MB_DEFBUTTON2, VK_RETURN, IDNO},
+        {MB_YESNOCANCEL, 'N', IDNO},
         {MB_RETRYCANCEL, 'R', IDRETRY},
     };
     for (const Case& c : cases)
     {
         HWND main = ui.MainWindow();
-        ui.Begin([main, c] { return static_cast<LRESULT>(MessageBoxA(main, "Text", "Caption", c.type)); });
+        ui.Begin([main, c] {
+            return static_cast<LRESULT>(MessageBoxA(main, "Text", "Caption", c.type));
+        });
         HWND box = FindDialog(ui, "Caption");
         ASSERT_TRUE(box);
         Press(ui, c.key);
@@ -353,7 +365,8 @@ TEST(MessageBoxes, YesNoIgnoresEscape)
 {
     platform::UiThread ui;
     HWND main = ui.MainWindow();
-    ui.Begin([main] { return static_cast<LRESULT>(MessageBoxA(main, "Sure?", "Question", MB_YESNO)); });
+    ui.Begin(
+        [main] { return static_cast<LRESULT>(MessageBoxA(main, "Sure?", "Question", MB_YESNO)); });
     HWND box = FindDialog(ui, "Question");
     ASSERT_TRUE(box);
     Press(ui, VK_ESCAPE);

@@ -50,7 +50,8 @@ HWND CreateAnswerWindow()
 TEST(CrossThreadSend, CrossThreadReturnsTheReceiversResult)
 {
     platform::UiThread ui;
-    HWND remote = reinterpret_cast<HWND>(ui.Run([] { return reinterpret_cast<LRESULT>(CreateAnswerWindow()); }));
+    HWND remote = reinterpret_cast<HWND>(
+        ui.Run([] { return reinterpret_cast<LRESULT>(CreateAnswerWindow()); }));
     EXPECT_EQ(SendMessageA(remote, kAnswer, 21, 0), 42);
     EXPECT_NE(GetWindowThreadProcessId(remote, nullptr), GetCurrentThreadId());
     ui.Run([remote] { return static_cast<LRESULT>(DestroyWindow(remote)); });
@@ -60,7 +61,8 @@ TEST(CrossThreadSend, CrossThreadReturnsTheReceiversResult)
 TEST(CrossThreadSend, WaitingSenderHandlesMessagesSentToItself)
 {
     platform::UiThread ui;
-    HWND remote = reinterpret_cast<HWND>(ui.Run([] { return reinterpret_cast<LRESULT>(CreateAnswerWindow()); }));
+    HWND remote = reinterpret_cast<HWND>(
+        ui.Run([] { return reinterpret_cast<LRESULT>(CreateAnswerWindow()); }));
     HWND local = CreateAnswerWindow();
     // The remote handler sends kAnswer back to our window while we wait in SendMessage.
     EXPECT_EQ(SendMessageA(remote, kAsk, 5, reinterpret_cast<LPARAM>(local)), 11);
@@ -72,18 +74,20 @@ TEST(CrossThreadSend, InSendMessageTellsCrossThreadCalls)
 {
     platform::UiThread ui;
     std::atomic<int> inside{-1};
-    HWND remote = reinterpret_cast<HWND>(ui.Run([] { return reinterpret_cast<LRESULT>(CreateAnswerWindow()); }));
+    HWND remote = reinterpret_cast<HWND>(
+        ui.Run([] { return reinterpret_cast<LRESULT>(CreateAnswerWindow()); }));
     // A subclass reports InSendMessage for a message sent from this thread.
     static std::atomic<int>* seen;
     seen = &inside;
     static WNDPROC original;
     original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(remote, GWLP_WNDPROC));
-    SetWindowLongPtrA(remote, GWLP_WNDPROC,
-                      reinterpret_cast<LONG_PTR>(+[](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-                          if (m == WM_USER)
-                              *seen = InSendMessage();
-                          return CallWindowProcA(original, h, m, w, l);
-                      }));
+    SetWindowLongPtrA(
+        remote, GWLP_WNDPROC,
+        reinterpret_cast<LONG_PTR>(+[](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+            if (m == WM_USER)
+                *seen = InSendMessage();
+            return CallWindowProcA(original, h, m, w, l);
+        }));
     SendMessageA(remote, WM_USER, 0, 0);
     EXPECT_EQ(inside.load(), 1);
     // A posted job runs outside any sent message, so its own SendMessage is a plain call.
@@ -148,7 +152,8 @@ TEST(Idle, WaitIdleReturnsOnceQueuedWorkIsDone)
 {
     platform::UiThread ui;
     std::atomic<int> done{0};
-    HWND remote = reinterpret_cast<HWND>(ui.Run([] { return reinterpret_cast<LRESULT>(CreateAnswerWindow()); }));
+    HWND remote = reinterpret_cast<HWND>(
+        ui.Run([] { return reinterpret_cast<LRESULT>(CreateAnswerWindow()); }));
     ui.Begin([&] {
         done = 1;
         return LRESULT{0};

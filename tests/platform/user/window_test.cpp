@@ -121,8 +121,9 @@ TEST(WindowLifetime, OwnedWindowsDieWithTheirOwner)
 
 TEST(WindowLifetime, CreateFailsForUnknownClassOrMissingParent)
 {
-    EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
-              nullptr);
+    EXPECT_EQ(
+        CreateWindowExA(0, "NoSuchClass", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+        nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS));
     RegisterLogging();
     EXPECT_EQ(Make("orphan", WS_CHILD, nullptr), nullptr);
@@ -247,8 +248,8 @@ TEST(WindowData, StyleChangesFromAnotherThreadReachTheWindow)
             return DefWindowProcA(h, m, wp, lp);
         };
         RegisterClassA(&wc);
-        return reinterpret_cast<LRESULT>(
-            CreateWindowExA(0, "StyleWatcher", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+        return reinterpret_cast<LRESULT>(CreateWindowExA(0, "StyleWatcher", "", WS_POPUP, 0, 0, 10,
+                                                         10, nullptr, nullptr, nullptr, nullptr));
     }));
     SetWindowLongA(w, GWL_STYLE, GetWindowLongA(w, GWL_STYLE) | WS_BORDER);
     EXPECT_EQ(changes.load(), 2);
