@@ -20,7 +20,8 @@ function(win32_resources target rcfile)
     file(GLOB rc_inputs ${rc_dir}/*.h ${rc_dir}/*.rc ${rc_dir}/*.bmp ${rc_dir}/*.ico)
     add_custom_command(
         OUTPUT ${res}
-        COMMAND ${LLVM_RC} -no-preprocess -fo ${res} ${res}.i
+        # "--" ends the options: llvm-rc reads an argument such as /check/... as the option /c.
+        COMMAND ${LLVM_RC} -no-preprocess -fo ${res} -- ${res}.i
         # llvm-rc's own preprocessing needs clang on the PATH; running the C preprocessor here
         # keeps the build working with g++ alone.
         DEPENDS ${rc_inputs} ${res}.i
