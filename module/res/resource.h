@@ -4,3 +4,11 @@
 
 // The version resource (VS_VERSION_INFO).
 #define VS_VERSION_INFO 1
+
+// Each folder's ids follow in its own section, so that folders do not interleave.
+
+// prompts/: message boxes, the ID box and the small prompts.
+
+// compsearch/: the component Find.
+
+// propsearch/: the property search.
