@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang llvm libgtest-dev libgmock-dev libbenchmark-dev
-          libncurses-dev tmux python3)
+          libncurses-dev tmux python3 chemical-structures-data)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
