@@ -361,7 +361,7 @@ int HostWindow::LeftWidth() const
 {
     CRect client;
     GetClientRect(&client);
-    return std::clamp(client.Width() / kCellWidth * 55 / 100, 40, 60);
+    return std::clamp(client.Width() / kCellWidth * 55 / 100, 42, 60);
 }
 
 void HostWindow::OnPaint()
@@ -413,7 +413,7 @@ void HostWindow::Paint(HDC hdc)
         {
             const ExportInfo& info = Exports()[line.exportIndex];
             const bool present = menu.Available(line.exportIndex);
-            text = Padded(info.name, 26) + (present ? info.purpose : "(not in the module yet)");
+            text = Padded(info.name, 26) + (present ? info.purpose : "(not in module)");
             if (!present && !selected)
                 style = Style::Grey;
         }
@@ -445,9 +445,8 @@ void HostWindow::Paint(HDC hdc)
         Put(hdc, right, kMenuTop + row, panel[row], rightWidth, Style::Normal);
 
     const std::string keys =
-        note.empty()
-            ? "Up/Down choose  Enter call  type to edit  Del clear  Space switch  Ctrl+Q quit"
-            : note;
+        note.empty() ? "Up/Down choose  Enter call  type/Del edit  Space switch  Ctrl+Q quit"
+                     : note;
     Put(hdc, 1, rows - 1, keys, columns - 2, Style::Normal);
 }
 
