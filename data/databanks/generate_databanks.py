@@ -544,6 +544,8 @@ def main():
                 synonyms = [s for s in row.get("synonyms", "").split("|") if s]
                 if systematic != common and len(systematic) < NAME_SIZE:
                     synonyms.append(systematic)
+                if row.get("tb"):
+                    tb = float(row["tb"])
                 component = Component(common, formula, mw, tb, row.get("cas", ""),
                                       row.get("class") or structure_class(mol), synonyms, "")
                 component.check(key)
