@@ -120,6 +120,12 @@ HWND HostSession::MainWindow() const
     return impl->mainWindow;
 }
 
+bool HostSession::HasExport(const char* name) const
+{
+    HMODULE module = impl->app ? impl->app->Module() : nullptr;
+    return module != nullptr && ::GetProcAddress(module, name) != nullptr;
+}
+
 DWORD HostSession::UiThreadId() const
 {
     return impl->host ? impl->host->ThreadId() : 0;

@@ -62,6 +62,8 @@ public:
     const std::string& Error() const { return error; }
 
     HWND MainWindow() const;
+    // Whether the module has an export of that name.
+    bool HasExport(const char* name) const;
     DWORD UiThreadId() const;
 
     // Starts a call of the export on the user-interface thread, with one text per argument,

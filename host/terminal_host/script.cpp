@@ -23,11 +23,11 @@ struct StepShape
 constexpr size_t kAny = static_cast<size_t>(-1);
 
 const StepShape kShapes[] = {
-    {"call", 1, kAny}, {"return", 0, 1},  {"window", 1, 1},       {"help", 0, 0},
+    {"call", 1, kAny}, {"return", 0, 1},  {"window", 0, 1},       {"help", 0, 0},
     {"main", 0, 0},    {"click", 1, 1},   {"doubleclick", 1, 1},  {"type", 1, 1},
     {"press", 1, 1},   {"choose", 2, 2},  {"doublechoose", 2, 2}, {"column", 2, 2},
     {"expect", 2, 2},  {"rows", 1, 1},    {"snapshot", 0, 1},     {"closed", 0, 0},
-    {"set", 2, 2},     {"echo", 0, kAny}, {"simulation", 0, 0},
+    {"set", 2, 2},     {"echo", 0, kAny}, {"simulation", 0, 0},   {"need", 1, 1},
 };
 
 const StepShape* ShapeOf(const std::string& keyword)
@@ -63,6 +63,10 @@ std::string CheckWords(const Step& step)
             texts += argument.kind == ArgumentKind::TemplateSlot ? 0 : 1;
         if (step.words.size() - 1 > texts)
             return step.words[0] + " takes " + std::to_string(texts) + " arguments";
+    }
+    else if (step.keyword == "need" && FindExport(step.words[0]) == nullptr)
+    {
+        return "\"" + step.words[0] + "\" is not an export of the module";
     }
     else if (step.keyword == "return" && !step.words.empty() &&
              !ParseInteger(step.words[0], &number))

@@ -44,7 +44,7 @@ public:
         if (k == "return")
             return Return(w.empty() ? nullptr : &w[0]);
         if (k == "window")
-            return Window(w[0]);
+            return Window(w.empty() ? nullptr : &w[0]);
         if (k == "help")
             return Help();
         if (k == "main")
@@ -147,9 +147,22 @@ private:
         return "";
     }
 
-    std::string Window(const std::string& title)
+    // The main window has the title "Tirel Plus" too, like many of the module's boxes: a
+    // step means a window the module opened, so the main window is never taken for one.
+    std::string Window(const std::string* title)
     {
-        HWND found = user::WaitForWindow(nullptr, title.c_str());
+        HWND main = session.MainWindow();
+        const std::string description =
+            title != nullptr ? "a window titled \"" + *title + "\"" : "a window in the foreground";
+        HWND found = user::WaitForWindow(
+            [&](HWND hwnd) {
+                if (hwnd == main)
+                    return false;
+                if (title != nullptr)
+                    return user::Text(hwnd) == *title;
+                return hwnd == GetForegroundWindow();
+            },
+            description.c_str());
         if (found == nullptr)
             return user::LastFailure();
         current = found;
@@ -333,10 +346,29 @@ bool RunScript(HostSession& session, const std::vector<Step>& steps, std::FILE* 
 {
     Runner runner(session, out);
     *callStillRunning = false;
+    // A "need" for an export the module lacks skips the steps up to the next "need".
+    bool skipping = false;
     for (const Step& step : steps)
     {
-        std::fprintf(out, "> %s\n", step.source.c_str());
-        std::fflush(out);
+        if (step.keyword == "need")
+        {
+            skipping = !session.HasExport(step.words[0].c_str());
+            std::fprintf(
+                out,
+                skipping ? "> %s: the module has none, the steps up to the next need are skipped\n"
+                         : "> %s\n",
+                step.source.c_str());
+            std::fflush(out);
+            continue;
+        }
+        if (skipping)
+            continue;
+        // An echo is the script's own narration: its text is printed without the step.
+        if (step.keyword != "echo")
+        {
+            std::fprintf(out, "> %s\n", step.source.c_str());
+            std::fflush(out);
+        }
         const std::string problem = runner.Run(step);
         if (!problem.empty())
         {
