@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: a normal build, an AddressSanitizer + UndefinedBehaviorSanitizer
-# build, and a ThreadSanitizer build of the tests that use threads.
+# build, a ThreadSanitizer build of the tests that use threads, and a short run of the fuzz
+# targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -25,4 +26,6 @@ echo "== ThreadSanitizer (threaded tests)"
 run tsan -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=thread -DONLY_THREADED=ON
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
     ctest --test-dir build/tsan -j "$jobs" -L threads --output-on-failure
+echo "== fuzz targets (libFuzzer), 25 s each"
+scripts/fuzz.sh 25
 echo "All tests passed."
