@@ -49,9 +49,8 @@ std::string_view TakeWord(std::string_view& text)
 
 bool IsUpperWord(std::string_view word)
 {
-    return std::all_of(word.begin(), word.end(), [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    });
+    return std::all_of(word.begin(), word.end(),
+                       [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
 }
 
 std::string Upper(std::string_view text)
@@ -71,7 +70,8 @@ std::string ReadEntry(std::string_view line, PropertyEntry& entry)
     if (kind.empty() || rest.empty())
         return "a property needs an alias, a kind and a name";
     if (alias.size() > kAliasMax || !IsUpperWord(alias))
-        return "alias \"" + std::string(alias) + "\" is not an upper-case word of at most 8 characters";
+        return "alias \"" + std::string(alias) +
+               "\" is not an upper-case word of at most 8 characters";
     if (kind != "-" && kind != "P" && kind != "C" && kind != "PC")
         return "unknown kind \"" + std::string(kind) + "\" (one of -, P, C, PC)";
     if (rest.size() > kPropertyTextMax)

@@ -62,7 +62,8 @@ extern "C" int SMfetchprop(char* name, char* alias, int start, int pureOnly,
         t_listing = {};
         for (engine::PropertyEntry& entry : engine::PropertyCatalogue())
         {
-            if ((pureOnly != 0 && !entry.pureOnly) || (includeCorrelations == 0 && entry.correlation))
+            if ((pureOnly != 0 && !entry.pureOnly) ||
+                (includeCorrelations == 0 && entry.correlation))
                 continue;
             t_listing.rows.push_back(std::move(entry));
         }
@@ -101,7 +102,9 @@ extern "C" int SMinsertprop(const char* alias)
 
 extern "C" int SMchkmultiple(int request)
 {
+    using engine::NoticeChoice;
     if (request == 0 || request == 1)
-        engine::SetMultiplePropertiesNotice(request == 1);
-    return engine::MultiplePropertiesNoticeEnabled() ? 1 : 0;
+        engine::SetMultiplePropertiesNotice(request == 1 ? NoticeChoice::kShow
+                                                         : NoticeChoice::kDontShow);
+    return engine::MultiplePropertiesNotice() != NoticeChoice::kDontShow ? 1 : 0;
 }

@@ -3,7 +3,7 @@
 //
 // Does not do:
 // - Keep the notice choice between processes: a host program that wants it kept reads it with
-//   MultiplePropertiesNoticeEnabled and restores it with SetMultiplePropertiesNotice.
+//   MultiplePropertiesNotice and restores it with SetMultiplePropertiesNotice.
 #include "engine/properties.h"
 
 #include <mutex>
@@ -19,7 +19,7 @@ struct PropertyStore
     std::mutex mutex;
     // Set when a host program replaced the built-in catalogue.
     std::optional<std::vector<PropertyEntry>> catalogue;
-    bool noticeEnabled = true;
+    NoticeChoice notice = NoticeChoice::kNotAnswered;
 };
 
 PropertyStore& TheStore()
@@ -45,16 +45,16 @@ void SetPropertyCatalogue(std::vector<PropertyEntry> catalogue)
     TheStore().catalogue = std::move(catalogue);
 }
 
-bool MultiplePropertiesNoticeEnabled()
+NoticeChoice MultiplePropertiesNotice()
 {
     std::lock_guard lock(TheStore().mutex);
-    return TheStore().noticeEnabled;
+    return TheStore().notice;
 }
 
-void SetMultiplePropertiesNotice(bool enabled)
+void SetMultiplePropertiesNotice(NoticeChoice choice)
 {
     std::lock_guard lock(TheStore().mutex);
-    TheStore().noticeEnabled = enabled;
+    TheStore().notice = choice;
 }
 
 } // namespace engine

@@ -47,7 +47,7 @@ protected:
     static void Reset()
     {
         engine::SetPropertyCatalogue(engine::BuiltInPropertyCatalogue());
-        engine::SetMultiplePropertiesNotice(true);
+        engine::SetMultiplePropertiesNotice(engine::NoticeChoice::kNotAnswered);
         engine::SetSimulation({});
     }
 };
@@ -124,9 +124,9 @@ TEST(PropertyCatalogueTest, TheBuiltInCatalogueIsTheDataFileAndHasEveryKind)
     // The sample simulation's property set names catalogue rows.
     for (const char* alias : {"MW", "TB"})
     {
-        EXPECT_TRUE(std::any_of(builtIn.begin(), builtIn.end(),
-                                [&](const PropertyEntry& e) { return e.alias == alias; }))
-            << alias;
+        EXPECT_TRUE(std::any_of(builtIn.begin(), builtIn.end(), [&](const PropertyEntry& e) {
+            return e.alias == alias;
+        })) << alias;
     }
 }
 
@@ -138,8 +138,8 @@ TEST_F(PropertiesTest, ListingLetsThroughWhatTheTwoFiltersAllow)
         {"PLHX", "Vapor pressure, Halvex correlation", true, true},
         {"HENRYHX", "Henry's constant, Halvex correlation", false, true},
     });
-    EXPECT_EQ(Listing(0, 0), (std::vector<std::string>{"Enthalpy of the mixture|HMX",
-                                                       "Molecular weight|MW"}));
+    EXPECT_EQ(Listing(0, 0),
+              (std::vector<std::string>{"Enthalpy of the mixture|HMX", "Molecular weight|MW"}));
     EXPECT_EQ(Listing(1, 0), (std::vector<std::string>{"Molecular weight|MW"}));
     EXPECT_EQ(Listing(1, 1), (std::vector<std::string>{"Molecular weight|MW",
                                                        "Vapor pressure, Halvex correlation|PLHX"}));
@@ -180,8 +180,8 @@ TEST_F(PropertiesTest, AListingKeepsItsRowsWhateverHappensElsewhere)
 TEST_F(PropertiesTest, TextsStayInsideTheir84ByteBuffers)
 {
     const std::string longest(83, 'N');
-    engine::SetPropertyCatalogue({{"L", longest, false, false},
-                                  {std::string(90, 'A'), longest + "overlong", false, false}});
+    engine::SetPropertyCatalogue(
+        {{"L", longest, false, false}, {std::string(90, 'A'), longest + "overlong", false, false}});
     // Exactly 84 bytes each, so that the sanitizer builds see a write past them.
     auto name = std::make_unique<char[]>(84);
     auto alias = std::make_unique<char[]>(84);
@@ -225,17 +225,23 @@ TEST_F(PropertiesTest, ThePropertySetTakesEachAliasOnce)
 
 TEST_F(PropertiesTest, TheNoticeChoiceIsKeptUntilChanged)
 {
+    using engine::NoticeChoice;
     struct Step
     {
         int request;
         int answer;
+        NoticeChoice stored;
     } steps[] = {
-        {-1, 1}, {0, 0}, {-1, 0}, {7, 0}, {-1, 0}, {1, 1}, {1, 1}, {-2, 1}, {-1, 1},
+        {-1, 1, NoticeChoice::kNotAnswered}, {7, 1, NoticeChoice::kNotAnswered},
+        {0, 0, NoticeChoice::kDontShow},     {-1, 0, NoticeChoice::kDontShow},
+        {7, 0, NoticeChoice::kDontShow},     {1, 1, NoticeChoice::kShow},
+        {1, 1, NoticeChoice::kShow},         {-2, 1, NoticeChoice::kShow},
     };
     for (const Step& step : steps)
+    {
         EXPECT_EQ(SMchkmultiple(step.request), step.answer) << step.request;
-    SMchkmultiple(0);
-    EXPECT_FALSE(engine::MultiplePropertiesNoticeEnabled());
-    engine::SetMultiplePropertiesNotice(true);
-    EXPECT_EQ(SMchkmultiple(-1), 1);
+        EXPECT_EQ(engine::MultiplePropertiesNotice(), step.stored) << step.request;
+    }
+    engine::SetMultiplePropertiesNotice(NoticeChoice::kDontShow);
+    EXPECT_EQ(SMchkmultiple(-1), 0);
 }

@@ -3,9 +3,9 @@
 // what those entry points work on.
 //
 // The property set itself is part of the simulation (Simulation::propertySet in simulation.h):
-// it holds aliases of catalogue rows, in the order they were added. The choice whether the
-// notice about multiple properties is shown belongs to the engine, not to a simulation, and
-// lasts as long as the process (it starts enabled).
+// it holds aliases of catalogue rows, in the order they were added. The user's choice whether
+// the notice about multiple properties is shown belongs to the engine, not to a simulation,
+// and lasts as long as the process (it starts not answered, and the notice is shown).
 //
 // Every call is thread-safe.
 #pragma once
@@ -46,9 +46,16 @@ ENGINE_API const std::vector<PropertyEntry>& BuiltInPropertyCatalogue();
 ENGINE_API std::vector<PropertyEntry> PropertyCatalogue();
 ENGINE_API void SetPropertyCatalogue(std::vector<PropertyEntry> catalogue);
 
-// Whether the multiple-properties notice is shown (SMchkmultiple).
-ENGINE_API bool MultiplePropertiesNoticeEnabled();
-ENGINE_API void SetMultiplePropertiesNotice(bool enabled);
+// The user's answer to the multiple-properties notice, as SMchkmultiple stores it. The notice
+// is shown unless the answer is kDontShow.
+enum class NoticeChoice
+{
+    kNotAnswered,
+    kShow,
+    kDontShow,
+};
+ENGINE_API NoticeChoice MultiplePropertiesNotice();
+ENGINE_API void SetMultiplePropertiesNotice(NoticeChoice choice);
 
 } // namespace engine
 
@@ -69,8 +76,8 @@ extern "C"
     // Appends the alias to the property set and returns 1; returns 0 and changes nothing when
     // the set already holds it or the alias is empty.
     ENGINE_API int SMinsertprop(const char* alias);
-    // -1 asks whether the multiple-properties notice is shown; 0 stops showing it, 1 shows it
-    // again. Returns whether it is shown (1) or not (0) after the call; any other request only
-    // asks.
+    // -1 asks whether the multiple-properties notice is shown; 0 stores the answer not to show
+    // it, 1 the answer to show it. Returns whether it is shown (1) or not (0) after the call;
+    // any other request only asks.
     ENGINE_API int SMchkmultiple(int request);
 }

@@ -50,6 +50,7 @@ TEST(ExportsTest, TheDynamicSymbolTableHoldsExactlyTheExportsThatExist)
     // One line per folder of the module, added to as its dialog exports arrive.
     const std::set<std::string> expected = {
         "QuarnelInitExtDLL", "gxSetRefState", "gxSetXeldFlag", // frame
+        "gxSearchProperty", // propsearch
         "gxSearchComponents", // compsearch
     };
     EXPECT_EQ(DefinedDynamicSymbols(path), expected);
