@@ -144,10 +144,8 @@ LSTATUS APIENTRY RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReser
     auto& store = RegistryStore::Instance();
     std::lock_guard lock(store.Lock());
     OpenKey open;
-    if (LONG error = store.Resolve(hKey, open))
+    if (LONG error = store.Resolve(hKey, KEY_QUERY_VALUE, open))
         return error;
-    if (!(open.access & KEY_QUERY_VALUE))
-        return ERROR_ACCESS_DENIED;
     const Value* value = open.key->FindValue(lpValueName);
     if (!value)
         return ERROR_FILE_NOT_FOUND;
@@ -162,10 +160,8 @@ LSTATUS APIENTRY RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, D
     auto& store = RegistryStore::Instance();
     std::lock_guard lock(store.Lock());
     OpenKey open;
-    if (LONG error = store.Resolve(hKey, open))
+    if (LONG error = store.Resolve(hKey, KEY_SET_VALUE, open))
         return error;
-    if (!(open.access & KEY_SET_VALUE))
-        return ERROR_ACCESS_DENIED;
     Value* value = open.key->FindValue(lpValueName);
     if (!value)
     {
@@ -183,10 +179,8 @@ LSTATUS APIENTRY RegDeleteValueA(HKEY hKey, LPCSTR lpValueName)
     auto& store = RegistryStore::Instance();
     std::lock_guard lock(store.Lock());
     OpenKey open;
-    if (LONG error = store.Resolve(hKey, open))
+    if (LONG error = store.Resolve(hKey, KEY_SET_VALUE, open))
         return error;
-    if (!(open.access & KEY_SET_VALUE))
-        return ERROR_ACCESS_DENIED;
     Value* value = open.key->FindValue(lpValueName);
     if (!value)
         return ERROR_FILE_NOT_FOUND;
@@ -204,10 +198,8 @@ LSTATUS APIENTRY RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD l
     auto& store = RegistryStore::Instance();
     std::lock_guard lock(store.Lock());
     OpenKey open;
-    if (LONG error = store.Resolve(hKey, open))
+    if (LONG error = store.Resolve(hKey, KEY_ENUMERATE_SUB_KEYS, open))
         return error;
-    if (!(open.access & KEY_ENUMERATE_SUB_KEYS))
-        return ERROR_ACCESS_DENIED;
     if (dwIndex >= open.key->subkeys.size())
         return ERROR_NO_MORE_ITEMS;
     auto it = open.key->subkeys.begin();
@@ -234,10 +226,8 @@ LSTATUS APIENTRY RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDW
     auto& store = RegistryStore::Instance();
     std::lock_guard lock(store.Lock());
     OpenKey open;
-    if (LONG error = store.Resolve(hKey, open))
+    if (LONG error = store.Resolve(hKey, KEY_QUERY_VALUE, open))
         return error;
-    if (!(open.access & KEY_QUERY_VALUE))
-        return ERROR_ACCESS_DENIED;
     if (dwIndex >= open.key->values.size())
         return ERROR_NO_MORE_ITEMS;
     const Value& value = open.key->values[dwIndex];

@@ -132,6 +132,13 @@ LONG RegistryStore::Resolve(HKEY handle, OpenKey& out)
     return out.key->deleted ? ERROR_KEY_DELETED : ERROR_SUCCESS;
 }
 
+LONG RegistryStore::Resolve(HKEY handle, REGSAM needed, OpenKey& out)
+{
+    if (LONG error = Resolve(handle, out))
+        return error;
+    return (out.access & needed) == needed ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
+
 LONG RegistryStore::Walk(const std::shared_ptr<Key>& from, const char* path, bool create,
                          std::shared_ptr<Key>& out, bool* created)
 {

@@ -66,6 +66,9 @@ public:
     // Resolves a handle (predefined or opened). Returns ERROR_INVALID_HANDLE for unknown handles
     // and ERROR_KEY_DELETED for handles whose key is gone.
     LONG Resolve(HKEY handle, OpenKey& out);
+    // The same, and ERROR_ACCESS_DENIED when the handle was opened without the access a call
+    // needs (KEY_QUERY_VALUE, KEY_SET_VALUE ...).
+    LONG Resolve(HKEY handle, REGSAM needed, OpenKey& out);
 
     // Walks `path` ("A\\B\\C", case-insensitive; NULL or "" is `from` itself) below `from`.
     // With `create`, missing keys are made on the way and `created` tells whether the last one
