@@ -9,6 +9,37 @@
 
 // prompts/: message boxes, the ID box and the small prompts.
 
+// COpenMessagebox.
+#define IDD_OPEN_MESSAGEBOX 12291
+#define IDC_MSGBOX_ICON 12569
+#define IDC_MSGBOX_TEXT 12572
+#define IDC_MSGBOX_BUTTON1 12575
+#define IDC_MSGBOX_BUTTON2 12578
+#define IDC_MSGBOX_BUTTON3 12582
+#define IDC_MSGBOX_BUTTON4 12523
+
+// COpenMessageboxWCheckbox.
+#define IDD_OPEN_MESSAGEBOX_WCHECK 12316
+#define IDC_MSGBOXW_BUTTON1 12681
+#define IDC_MSGBOXW_BUTTON2 12682
+#define IDC_MSGBOXW_BUTTON4 12683
+#define IDC_MSGBOXW_BUTTON3 12684
+#define IDC_MSGBOXW_DONTSHOW 12685
+#define IDC_MSGBOXW_TEXT 12686
+
+// CIdBox.
+#define IDD_ID_BOX 12293
+#define IDC_IDBOX_PROMPT 12601
+#define IDC_IDBOX_ID 12602
+
+// AskReconcile.
+#define IDD_ASK_RECONCILE 12309
+#define IDC_RECONCILE_YES_TO_ALL 12648
+#define IDC_RECONCILE_NO 12649
+#define IDC_RECONCILE_YES 12650
+#define IDC_RECONCILE_CANCEL 12651
+#define IDC_RECONCILE_QUESTION 12653
+
 // compsearch/: the component Find.
 
 // CQuarnelDlg.

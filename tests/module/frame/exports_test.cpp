@@ -50,6 +50,8 @@ TEST(ExportsTest, TheDynamicSymbolTableHoldsExactlyTheExportsThatExist)
     // One line per folder of the module, added to as its dialog exports arrive.
     const std::set<std::string> expected = {
         "QuarnelInitExtDLL", "gxSetRefState", "gxSetXeldFlag", // frame
+        "gxAskReconcile", "gxOpen_message_box", "gxOpen_message_box2",
+        "gxOpen_message_box_wcheck", // prompts
         "gxSearchProperty", // propsearch
         "gxSearchComponents", // compsearch
     };
