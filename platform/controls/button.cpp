@@ -22,11 +22,16 @@
 // - the later common-controls additions (BCM_* messages, split buttons, command links);
 // - unchecking the group on BM_SETCHECK: only a click on an automatic radio button does that.
 
+#include "controls/control_util.h"
 #include "platform/canvas.h"
 #include "user/window.h"
 
 #include <algorithm>
 #include <string>
+
+using platform::Notify;
+using platform::PointOf;
+using platform::TextOf;
 
 namespace
 {
@@ -78,25 +83,6 @@ UINT MaxCheck(UINT type)
     if (type == BS_3STATE || type == BS_AUTO3STATE)
         return BST_INDETERMINATE;
     return IsCheckBox(type) || IsRadio(type) ? BST_CHECKED : BST_UNCHECKED;
-}
-
-std::string TextOf(HWND hwnd)
-{
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-void Notify(HWND hwnd, WORD code)
-{
-    SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code),
-                 reinterpret_cast<LPARAM>(hwnd));
-}
-
-POINT PointOf(LPARAM lParam)
-{
-    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
 // ---- Geometry in cells ----

@@ -14,6 +14,7 @@
 // dialog leave Tab, Escape and Enter (without ES_WANTRETURN) to the dialog manager by not
 // claiming them in WM_GETDLGCODE, rather than claiming every key and passing those on.
 
+#include "controls/control_util.h"
 #include "controls/edit.h"
 #include "user/window.h"
 
@@ -302,11 +303,6 @@ void OnPaint(Edit& e)
     if (dc)
         Paint(e, dc);
     EndPaint(e.hwnd, &ps);
-}
-
-POINT PointOf(LPARAM lParam)
-{
-    return POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
 }
 
 LRESULT Dispatch(Edit& e, UINT msg, WPARAM wParam, LPARAM lParam)

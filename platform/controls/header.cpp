@@ -19,6 +19,7 @@
 // - the pressed look of a clicked item (the text renderer has no cell state for it);
 // - Unicode messages and HDN_GETDISPINFO (LPSTR_TEXTCALLBACK titles show as empty).
 
+#include "controls/control_util.h"
 #include "user/window.h"
 
 #include <commctrl.h>
@@ -27,6 +28,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+using platform::PointOf;
 
 namespace
 {
@@ -284,11 +287,6 @@ void Paint(Header& h, HDC hdc)
 }
 
 // ---- Mouse ----
-
-POINT PointOf(LPARAM lParam)
-{
-    return POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
-}
 
 void SetWidth(Header& h, int index, int width)
 {

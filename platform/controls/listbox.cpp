@@ -12,6 +12,7 @@
 // all), LB_GETLISTBOXINFO, drag lists, or LBS_NOREDRAW / WM_SETREDRAW beyond what
 // DefWindowProcA does (painting happens on demand anyway).
 
+#include "controls/control_util.h"
 #include "controls/listbox.h"
 #include "user/window.h"
 
@@ -22,11 +23,6 @@ namespace platform::listbox
 {
 namespace
 {
-
-POINT PointOf(LPARAM lParam)
-{
-    return POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
-}
 
 int IndexOf(WPARAM wParam)
 {

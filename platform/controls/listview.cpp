@@ -12,6 +12,7 @@
 //   LVS_EX_HEADERDRAGDROP) and background images;
 // - Unicode messages (the W forms) and WM_NOTIFYFORMAT: notifications are always ANSI.
 
+#include "controls/control_util.h"
 #include "controls/listview.h"
 #include "user/window.h"
 
@@ -166,11 +167,6 @@ LRESULT OnPaint(ListView& lv)
     Paint(lv, hdc);
     EndPaint(lv.hwnd, &ps);
     return 0;
-}
-
-POINT PointOf(LPARAM lParam)
-{
-    return POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
 }
 
 template <typename T> T* Ptr(LPARAM lParam)

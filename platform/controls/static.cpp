@@ -21,11 +21,15 @@
 //   SS_SUNKEN is the plain frame of WS_EX_STATICEDGE;
 // - keyboard cues (WM_UPDATEUISTATE): mnemonics are always underlined.
 
+#include "controls/control_util.h"
 #include "platform/canvas.h"
 #include "user/window.h"
 
 #include <algorithm>
 #include <string>
+
+using platform::Notify;
+using platform::TextOf;
 
 namespace
 {
@@ -56,20 +60,6 @@ DWORD StyleOf(HWND hwnd)
 UINT TypeOf(HWND hwnd)
 {
     return StyleOf(hwnd) & SS_TYPEMASK;
-}
-
-std::string TextOf(HWND hwnd)
-{
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-void Notify(HWND hwnd, WORD code)
-{
-    SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code),
-                 reinterpret_cast<LPARAM>(hwnd));
 }
 
 bool IsBitmap(HANDLE handle)

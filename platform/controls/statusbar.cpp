@@ -25,6 +25,7 @@
 // - Unicode: SB_SETTEXTW and its kin fail, SB_SETUNICODEFORMAT leaves the bar ANSI;
 // - CCS_VERT, CCS_ADJUSTABLE and CCS_NODIVIDER, which status bars ignore on Windows too.
 
+#include "controls/control_util.h"
 #include "controls/statusbar.h"
 #include "user/window.h"
 
@@ -42,11 +43,6 @@ constexpr WPARAM MaxParts = 256;
 StatusBar* DataOf(HWND hwnd)
 {
     return reinterpret_cast<StatusBar*>(GetWindowLongPtrA(hwnd, DataSlot));
-}
-
-POINT PointOf(LPARAM lParam)
-{
-    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
 void Invalidate(StatusBar& bar)

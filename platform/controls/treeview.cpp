@@ -21,6 +21,7 @@
 // - deleting every item (TVI_ROOT) moves the selection to nothing with one TVN_SELCHANGED,
 //   where Windows steps it through the top-level items as they go.
 
+#include "controls/control_util.h"
 #include "controls/treeview.h"
 #include "user/window.h"
 
@@ -36,11 +37,6 @@ constexpr int DataSlot = 0;
 Tree* DataOf(HWND hwnd)
 {
     return reinterpret_cast<Tree*>(GetWindowLongPtrA(hwnd, DataSlot));
-}
-
-POINT PointOf(LPARAM lParam)
-{
-    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
 void FillInfo(Item* item, TVITEMA& info)
