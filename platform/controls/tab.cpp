@@ -243,6 +243,15 @@ LRESULT OnHitTest(TabControl& c, LPARAM lParam)
     return info ? HitTest(c, info->pt, &info->flags) : -1;
 }
 
+// Away from its tabs the control is transparent to the mouse, as on Windows, so that the
+// controls laid out over its page area (its siblings, lower in the z-order) get their clicks.
+LRESULT OnNcHitTest(TabControl& c, LPARAM lParam)
+{
+    POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ScreenToClient(c.hwnd, &pt);
+    return HitTest(c, pt, nullptr) == -1 ? HTTRANSPARENT : HTCLIENT;
+}
+
 LRESULT OnGetItemRect(TabControl& c, int index, LPARAM lParam)
 {
     auto* rect = reinterpret_cast<RECT*>(lParam);
@@ -419,6 +428,8 @@ LRESULT Dispatch(TabControl& c, UINT msg, WPARAM wParam, LPARAM lParam)
         return OnSetCurFocus(c, index);
     case TCM_HITTEST:
         return OnHitTest(c, lParam);
+    case WM_NCHITTEST:
+        return OnNcHitTest(c, lParam);
     case TCM_ADJUSTRECT:
         if (!lParam)
             return -1;
