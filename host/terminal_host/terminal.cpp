@@ -6,6 +6,7 @@
 //   into that part instead.
 #include "terminal.h"
 
+#include "cell_mapping.h"
 #include "terminal_input.h"
 
 #include <platform/canvas.h>
@@ -144,6 +145,7 @@ private:
     // One key or event from the terminal; false when the program must end at once.
     bool Handle(int key, bool* sent)
     {
+
         if (key == KEY_RESIZE)
         {
             view = TerminalViewport();
@@ -154,8 +156,10 @@ private:
         }
         if (key == KEY_MOUSE)
         {
+            // One KEY_MOUSE may stand for several queued events (a press and its release
+            // in one read): take them all.
             MEVENT event{};
-            if (getmouse(&event) == OK)
+            while (getmouse(&event) == OK)
                 Send(MouseEvents(event), sent);
             return true;
         }
@@ -195,7 +199,7 @@ private:
             action = MouseAction::RightDown;
         else if (event.bstate & BUTTON3_RELEASED)
             action = MouseAction::RightUp;
-        return MouseInputs(event.x, event.y, action);
+        return MouseInputs(ScreenPointOfCell(event.x, event.y), action);
     }
 
     void Send(std::vector<INPUT> inputs, bool* sent)

@@ -8,6 +8,7 @@
 
 #include <curses.h>
 
+#include <algorithm>
 #include <cctype>
 
 namespace tirel
@@ -129,12 +130,12 @@ std::vector<INPUT> KeyInputs(int key, bool alt)
     return {};
 }
 
-std::vector<INPUT> MouseInputs(int column, int row, MouseAction action)
+std::vector<INPUT> MouseInputs(POINT screen, MouseAction action)
 {
-    // The centre pixel of the cell, in the 0..65535 range of absolute coordinates; rounding up
-    // keeps the exact pixel after the platform scales it back.
-    const long long x = column * 6 + 3;
-    const long long y = row * 13 + 6;
+    // Absolute positions are in the 0..65535 range; rounding up keeps the exact pixel after
+    // the platform scales them back.
+    const long long x = std::clamp<long long>(screen.x, 0, 1279);
+    const long long y = std::clamp<long long>(screen.y, 0, 1023);
     std::vector<INPUT> inputs(1);
     inputs[0].type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;

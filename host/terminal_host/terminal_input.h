@@ -27,8 +27,8 @@ enum class MouseAction
     RightUp,
 };
 
-// The events of one mouse action at a cell: the cursor moves to the cell's centre pixel, then
-// the button goes down or up there.
-std::vector<INPUT> MouseInputs(int column, int row, MouseAction action);
+// The events of one mouse action at a screen pixel (cell_mapping.h finds the pixel of a
+// cell): the cursor moves there, then the button goes down or up.
+std::vector<INPUT> MouseInputs(POINT screen, MouseAction action);
 
 } // namespace tirel

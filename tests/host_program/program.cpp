@@ -72,8 +72,8 @@ Outcome RunScript(const std::string& script, const std::string& arguments,
 Tmux::Tmux(const std::string& arguments, int columns, int rows) : socket(TempName("tmux"))
 {
     Run("tmux -S " + socket + " new-session -d -x " + std::to_string(columns) + " -y " +
-            std::to_string(rows) + " '" + TIREL_HOST_PROGRAM + " " + arguments + "'" +
-            " \\; set-option -t 0 remain-on-exit on",
+            std::to_string(rows) + " 'env TERM=xterm " + TIREL_HOST_PROGRAM + " " + arguments +
+            "'" + " \\; set-option -t 0 remain-on-exit on",
         nullptr);
 }
 
@@ -97,6 +97,16 @@ void Tmux::Resize(int columns, int rows)
 {
     Run(Command("resize-window -x " + std::to_string(columns) + " -y " + std::to_string(rows)),
         nullptr);
+}
+
+void Tmux::Click(int column, int row, int times)
+{
+    // The SGR report: button 0 at a 1-based column and row, M pressed, m released.
+    const std::string cell = "0;" + std::to_string(column + 1) + ";" + std::to_string(row + 1);
+    std::string reports;
+    for (int i = 0; i < times; ++i)
+        reports += "\\033[<" + cell + "M\\033[<" + cell + "m";
+    Run(Command("send-keys -l \"$(printf '" + reports + "')\""), nullptr);
 }
 
 std::string Tmux::Screen()

@@ -18,7 +18,8 @@ struct Outcome
 Outcome RunScript(const std::string& script, const std::string& arguments = "",
                   const std::string& environment = "");
 
-// The interactive host in a tmux session of its own (a private server), columns x rows.
+// The interactive host in a tmux session of its own (a private server), columns x rows, on a
+// terminal of type xterm, whose mouse reports tests can send.
 class Tmux
 {
 public:
@@ -30,6 +31,9 @@ public:
     // tmux send-keys with these key names ("Down", "BSpace", "C-q", "-l text" ...).
     void Keys(const std::string& keys);
     void Resize(int columns, int rows);
+    // Presses and releases the left button on a cell (from 0), as a terminal that reports the
+    // mouse sends it; twice for a double click.
+    void Click(int column, int row, int times = 1);
     // The screen as text.
     std::string Screen();
     // Polls the screen until it holds text; false (with the last screen in *screen) after the

@@ -158,11 +158,44 @@ TEST(Sessions, TheInteractiveHostAnswersKeysOnTheScreen)
     terminal.Keys("Down BSpace 4 2 Enter");
     EXPECT_TRUE(terminal.WaitFor("gxSetXeldFlag(42) returned 42", &screen)) << screen;
 
+    // A double click on a line of the menu calls its export: gxSetRefState's line is the one
+    // below gxSetXeldFlag's field, on the screen's row 20.
+    ASSERT_NE(screen.find("\n| gxSetRefState "), std::string::npos) << screen;
+    terminal.Click(5, 20, 2);
+    EXPECT_TRUE(terminal.WaitFor("gxSetRefState(1) returned 1", &screen)) << screen;
+
     // A narrower terminal narrows the main window with it: 70 columns, frame included.
     terminal.Resize(70, 30);
     const std::string caption = "+= Tirel Plus " + std::string(52, '=') + "[X]+\n";
     EXPECT_TRUE(terminal.WaitFor(caption, &screen)) << screen;
 
+    terminal.Keys("C-q");
+    EXPECT_EQ(terminal.WaitForExit(), 0);
+}
+
+// A dialog of the real module in the terminal: it opens over the main window, stays in sight
+// when the terminal shrinks, and answers keys.
+TEST(Sessions, TheInteractiveHostKeepsADialogInSight)
+{
+    host_test::Tmux terminal("", 120, 40);
+    std::string screen;
+    ASSERT_TRUE(terminal.WaitFor("Functions and host settings", &screen)) << screen;
+    ASSERT_NE(screen.find("| gxSearchComponents        component Find"), std::string::npos)
+        << screen;
+    // The component Find is the menu's first line with arguments, so it starts selected.
+    terminal.Keys("Enter");
+    ASSERT_TRUE(terminal.WaitFor("+= Find =", &screen)) << screen;
+    EXPECT_NE(screen.find("Running gxSearchComponents(0, -1, \"\")"), std::string::npos) << screen;
+
+    // 88 columns leave the dialog (85 wide) room only if it moves left: its right edge shows.
+    terminal.Resize(88, 36);
+    EXPECT_TRUE(terminal.WaitFor("=====[?]+|", &screen)) << screen;
+
+    // Escape closes it; the wider terminal again has room for the whole report of the call.
+    terminal.Keys("Escape");
+    terminal.Resize(120, 40);
+    EXPECT_TRUE(terminal.WaitFor("gxSearchComponents(0, -1, \"\") returned 0", &screen)) << screen;
+    EXPECT_EQ(screen.find("+= Find ="), std::string::npos) << screen;
     terminal.Keys("C-q");
     EXPECT_EQ(terminal.WaitForExit(), 0);
 }

@@ -75,24 +75,33 @@ TEST(TerminalInput, KeysBecomeTheStrokesOfTheirVirtualKeys)
     EXPECT_TRUE(tirel::KeyInputs(200, false).empty());
 }
 
-TEST(TerminalInput, AMouseEventLandsOnTheCentreOfItsCell)
+TEST(TerminalInput, AMouseEventLandsOnItsPixel)
 {
-    // The platform scales absolute positions back to pixels; every cell must come out exactly.
-    for (const POINT cell : {POINT{0, 0}, POINT{10, 5}, POINT{212, 77}, POINT{97, 31}})
+    // The platform scales absolute positions back to pixels; every pixel must come out exactly,
+    // and what lies off the screen stays on its edge.
+    const struct
     {
-        const std::vector<INPUT> inputs =
-            tirel::MouseInputs(cell.x, cell.y, tirel::MouseAction::Move);
+        POINT at;
+        POINT expected;
+    } cases[] = {{{0, 0}, {0, 0}},
+                 {{63, 71}, {63, 71}},
+                 {{1279, 1023}, {1279, 1023}},
+                 {{641, 512}, {641, 512}},
+                 {{-5, 2000}, {0, 1023}}};
+    for (const auto& c : cases)
+    {
+        const std::vector<INPUT> inputs = tirel::MouseInputs(c.at, tirel::MouseAction::Move);
         ASSERT_EQ(inputs.size(), 1u);
         SendInput(1, const_cast<INPUT*>(inputs.data()), sizeof(INPUT));
         POINT cursor{};
         GetCursorPos(&cursor);
-        EXPECT_EQ(cursor.x, cell.x * 6 + 3);
-        EXPECT_EQ(cursor.y, cell.y * 13 + 6);
+        EXPECT_EQ(cursor.x, c.expected.x);
+        EXPECT_EQ(cursor.y, c.expected.y);
     }
-    const std::vector<INPUT> press = tirel::MouseInputs(1, 1, tirel::MouseAction::LeftDown);
+    const std::vector<INPUT> press = tirel::MouseInputs({1, 1}, tirel::MouseAction::LeftDown);
     ASSERT_EQ(press.size(), 2u);
     EXPECT_EQ(press[1].mi.dwFlags, static_cast<DWORD>(MOUSEEVENTF_LEFTDOWN));
-    EXPECT_EQ(tirel::MouseInputs(1, 1, tirel::MouseAction::RightUp)[1].mi.dwFlags,
+    EXPECT_EQ(tirel::MouseInputs({1, 1}, tirel::MouseAction::RightUp)[1].mi.dwFlags,
               static_cast<DWORD>(MOUSEEVENTF_RIGHTUP));
 }
 
