@@ -138,14 +138,23 @@ struct Entry
     Invoker invoke;
 };
 
-const ArgumentInfo kTitle{"title", ArgumentKind::Text, "Tirel Plus"};
-const ArgumentInfo kMessage{"message", ArgumentKind::Text, "Keep the changes?"};
-const ArgumentInfo kButton1{"button 1", ArgumentKind::Text, "&Yes"};
-const ArgumentInfo kButton2{"button 2", ArgumentKind::Text, "&No"};
-const ArgumentInfo kButton3{"button 3", ArgumentKind::Text, "Cancel"};
-const ArgumentInfo kButton4{"button 4", ArgumentKind::Text, ""};
-const ArgumentInfo kHelpRef{"help reference", ArgumentKind::Text, "cmpnts.chm#35"};
-const ArgumentInfo kDefault{"default button", ArgumentKind::Integer, "1"};
+// The arguments all three message boxes share, then the one in which they differ (none for
+// gxOpen_message_box).
+std::vector<ArgumentInfo> MessageBoxArguments(std::vector<ArgumentInfo> last)
+{
+    std::vector<ArgumentInfo> arguments = {
+        {"title", ArgumentKind::Text, "Tirel Plus"},
+        {"message", ArgumentKind::Text, "Keep the changes?"},
+        {"button 1", ArgumentKind::Text, "&Yes"},
+        {"button 2", ArgumentKind::Text, "&No"},
+        {"button 3", ArgumentKind::Text, "Cancel"},
+        {"button 4", ArgumentKind::Text, ""},
+        {"help reference", ArgumentKind::Text, "cmpnts.chm#35"},
+        {"default button", ArgumentKind::Integer, "1"},
+    };
+    arguments.insert(arguments.end(), last.begin(), last.end());
+    return arguments;
+}
 
 const std::vector<Entry>& Entries()
 {
@@ -191,35 +200,15 @@ const std::vector<Entry>& Entries()
          TIREL_CALL(gxFindTemplate, a.Library(0), a.Slot())},
         {{"gxAskReconcile", "reconcile question", {{"block", ArgumentKind::Text, "B1"}}},
          TIREL_CALL(gxAskReconcile, a.Text(0))},
-        {{"gxOpen_message_box",
-          "message box",
-          {kTitle, kMessage, kButton1, kButton2, kButton3, kButton4, kHelpRef, kDefault}},
+        {{"gxOpen_message_box", "message box", MessageBoxArguments({})},
          TIREL_CALL(gxOpen_message_box, a.Text(0), a.Text(1), a.Text(2), a.Text(3), a.Text(4),
                     a.Text(5), a.Text(6), a.Int(7))},
-        {{"gxOpen_message_box2",
-          "message box (Esc result)",
-          {kTitle,
-           kMessage,
-           kButton1,
-           kButton2,
-           kButton3,
-           kButton4,
-           kHelpRef,
-           kDefault,
-           {"cancel result", ArgumentKind::Integer, "3"}}},
+        {{"gxOpen_message_box2", "message box (Esc result)",
+          MessageBoxArguments({{"cancel result", ArgumentKind::Integer, "3"}})},
          TIREL_CALL(gxOpen_message_box2, a.Text(0), a.Text(1), a.Text(2), a.Text(3), a.Text(4),
                     a.Text(5), a.Text(6), a.Int(7), a.Int(8))},
-        {{"gxOpen_message_box_wcheck",
-          "message box + check box",
-          {kTitle,
-           kMessage,
-           kButton1,
-           kButton2,
-           kButton3,
-           kButton4,
-           kHelpRef,
-           kDefault,
-           {"check state", ArgumentKind::CheckState, "0"}}},
+        {{"gxOpen_message_box_wcheck", "message box + check box",
+          MessageBoxArguments({{"check state", ArgumentKind::CheckState, "0"}})},
          TIREL_CALL(gxOpen_message_box_wcheck, a.Text(0), a.Text(1), a.Text(2), a.Text(3),
                     a.Text(4), a.Text(5), a.Text(6), a.Int(7), a.CheckState(8))},
         {{"gxSetXeldFlag", "enterprise Find flag", {{"flag", ArgumentKind::Integer, "1"}}},

@@ -152,8 +152,9 @@ private:
     std::string Window(const std::string* title)
     {
         HWND main = session.MainWindow();
-        const std::string description =
-            title != nullptr ? "a window titled \"" + *title + "\"" : "a window in the foreground";
+        const std::string description = title != nullptr
+                                            ? "titled \"" + *title + "\""
+                                            : "in the foreground besides the main window";
         HWND found = user::WaitForWindow(
             [&](HWND hwnd) {
                 if (hwnd == main)

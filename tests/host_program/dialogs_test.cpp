@@ -61,4 +61,72 @@ TEST(Dialogs, TheComponentFindStaysShutWhileTheHostRefusesIt)
     EXPECT_EQ(outcome.status, 0) << outcome.output;
 }
 
+TEST(Dialogs, AMessageBoxShowsTheCallersButtonsAndItsHelp)
+{
+    const host_test::Outcome outcome = RunScript(
+        "call gxOpen_message_box \"Tirel Plus\" \"Keep the changes?\" \"&Yes\" \"&No\" Cancel \"\" "
+        "cmpnts.chm#35 1\n"
+        "window \"Tirel Plus\"\n"
+        "snapshot\n"
+        "click &Help\n"
+        "help\n"
+        "press Escape\n"
+        "window \"Tirel Plus\"\n"
+        "click &No\n"
+        "return 2\n");
+    EXPECT_EQ(outcome.status, 0) << outcome.output;
+    ExpectInOrder(outcome.output,
+                  {"+= Tirel Plus ======================================================[X]+\n"
+                   "|                                                                      |\n"
+                   "|                                                                      |\n"
+                   "|       Keep the changes?                                              |\n",
+                   "|  >[[   Yes   ]]<    [    No     ]    [  Cancel   ]    [   Help    ]  |\n",
+                   // The help button opens the caller's topic and leaves the box open.
+                   "help: cmpnts.chm#35\n", "> click &No\n",
+                   "gxOpen_message_box(\"Tirel Plus\", \"Keep the changes?\", \"&Yes\", \"&No\", "
+                   "\"Cancel\", \"\", \"cmpnts.chm#35\", 1) returned 2\n"});
+}
+
+TEST(Dialogs, MessageBoxesAnswerEscapeAndHandBackTheCheckBox)
+{
+    const host_test::Outcome outcome =
+        RunScript("call gxOpen_message_box2 Convert \"The file is old.\\nConvert it now?\" "
+                  "&Convert \"\" \"\" \"\" \"\" 1 3\n"
+                  "window Convert\n"
+                  "snapshot\n"
+                  "press Escape\n"
+                  "return 3\n"
+                  // No title: the box takes the product's.
+                  "call gxOpen_message_box_wcheck (null) Saved. OK \"\" \"\" Details \"\" 1 0\n"
+                  "window \"Tirel Plus\"\n"
+                  "click \"Do not show this message again.\"\n"
+                  "click Details\n"
+                  "return 4\n");
+    EXPECT_EQ(outcome.status, 0) << outcome.output;
+    ExpectInOrder(outcome.output,
+                  {// The line break in the message text makes two lines.
+                   "|       The file is old.          ", "|       Convert it now?           ",
+                   "|                            >[[ Convert ]]<", ", 1, 3) returned 3\n",
+                   ", \"Details\", \"\", 1, 0) returned 4\n"
+                   "  check state: 1\n"});
+}
+
+TEST(Dialogs, TheReconcileQuestionNamesTheBlock)
+{
+    const host_test::Outcome outcome = RunScript("call gxAskReconcile B7\n"
+                                                 "window\n"
+                                                 "snapshot\n"
+                                                 "click \"Yes to All\"\n"
+                                                 "return 2\n"
+                                                 "call gxAskReconcile B7\n"
+                                                 "window\n"
+                                                 "press Escape\n"
+                                                 "return 3\n");
+    EXPECT_EQ(outcome.status, 0) << outcome.output;
+    ExpectInOrder(outcome.output,
+                  {"Block B7 has errors or warnings. Do you wish to reconcile?",
+                   "[[  Yes   ]]<     [Yes to All]     [    No    ]     [  Cancel  ]",
+                   "gxAskReconcile(\"B7\") returned 2\n", "gxAskReconcile(\"B7\") returned 3\n"});
+}
+
 } // namespace
