@@ -125,6 +125,13 @@ int main(int argc, char** argv)
     if (!script.empty())
         return RunScriptMode(options, script);
 
+    if (!isatty(STDOUT_FILENO))
+    {
+        std::fputs("tirel_host: the interactive host draws on a terminal; standard output is "
+                   "not one (give --script FILE to run a script)\n",
+                   stderr);
+        return 2;
+    }
     tirel::HostSession session(options);
     if (!session.Ready())
     {
