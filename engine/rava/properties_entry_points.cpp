@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <strings.h>
+#include <thread>
 
 namespace
 {
@@ -20,8 +23,21 @@ struct Listing
     std::size_t next = 0;
 };
 
-// Per thread, so that a listing on one thread never skips rows of another's.
-thread_local Listing t_listing;
+// The listings by thread, so that a listing on one thread never skips rows of another's. A
+// listing that has reached its end is forgotten. (Not thread_local: the sanitizers' leak
+// checker cannot read the dynamic thread-local storage of a shared library.)
+struct Listings
+{
+    std::mutex mutex;
+    std::map<std::thread::id, Listing> byThread;
+};
+
+Listings& TheListings()
+{
+    // Never destroyed: entry points called during process exit still find it.
+    static auto* listings = new Listings;
+    return *listings;
+}
 
 // Copies text into an 84-byte buffer of the caller, cut to fit and always terminated.
 void Deliver(char* buffer, const std::string& text)
@@ -59,21 +75,33 @@ extern "C" int SMfetchprop(char* name, char* alias, int start, int pureOnly,
 {
     if (start != 0)
     {
-        t_listing = {};
+        Listing listing;
         for (engine::PropertyEntry& entry : engine::PropertyCatalogue())
         {
             if ((pureOnly != 0 && !entry.pureOnly) ||
                 (includeCorrelations == 0 && entry.correlation))
                 continue;
-            t_listing.rows.push_back(std::move(entry));
+            listing.rows.push_back(std::move(entry));
+        }
+        {
+            std::lock_guard lock(TheListings().mutex);
+            TheListings().byThread[std::this_thread::get_id()] = std::move(listing);
         }
         Deliver(name, {});
         Deliver(alias, {});
         return 1;
     }
-    if (t_listing.next >= t_listing.rows.size())
+    std::lock_guard lock(TheListings().mutex);
+    auto found = TheListings().byThread.find(std::this_thread::get_id());
+    if (found == TheListings().byThread.end())
         return 0;
-    const engine::PropertyEntry& entry = t_listing.rows[t_listing.next++];
+    Listing& listing = found->second;
+    if (listing.next >= listing.rows.size())
+    {
+        TheListings().byThread.erase(found);
+        return 0;
+    }
+    const engine::PropertyEntry& entry = listing.rows[listing.next++];
     Deliver(name, entry.name);
     Deliver(alias, entry.alias);
     return 1;
