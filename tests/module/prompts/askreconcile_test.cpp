@@ -113,15 +113,3 @@ TEST(AskReconcileTest, NotShownCountsAsYes)
 {
     WithUnreadyHosts([](TestHost& host) { EXPECT_EQ(host.Call("gxAskReconcile", "B1"), 1); });
 }
-
-TEST(AskReconcileTest, ABlockNameThatIsNotThereIsAnEmptyOne)
-{
-    TestHost host;
-    Story s(host.Ui());
-    s.Open(host.Export("gxAskReconcile", static_cast<const char*>(nullptr)));
-    s.Window("#32770", "Tirel Plus");
-    EXPECT_EQ(s.Text(IDC_RECONCILE_QUESTION),
-              "Block  has errors or warnings. Do you wish to reconcile?");
-    s.Press(VK_ESCAPE);
-    EXPECT_EQ(s.Result(), 3);
-}

@@ -367,18 +367,6 @@ TEST(OpenMessageboxTest, NotShownBeforeInitialisationOrWithoutAMainWindow)
     });
 }
 
-TEST(OpenMessageboxTest, TheTitleIsTheProductNameWhenTheCallerGivesNone)
-{
-    TestHost host;
-    Story s(host.Ui());
-    s.Open(
-        host.Export("gxOpen_message_box", kNone, "Untitled", "OK", kNone, kNone, kNone, kNone, 1));
-    s.Window("#32770", "Tirel Plus");
-    EXPECT_EQ(s.Text(IDC_MSGBOX_TEXT), "Untitled");
-    s.Press(VK_RETURN);
-    EXPECT_EQ(s.Result(), 1);
-}
-
 TEST(OpenMessageboxTest, TheForegroundWindowOfTheHostChoosesTheOwner)
 {
     TestHost host;
