@@ -81,7 +81,11 @@ private:
         }
         SetWindowTextA(Item(IDC_XELD_TEXT), m_request.initialText.c_str());
         SetStatus(m_request.databanks.empty() ? "No databanks to search" : "");
-        return TRUE;
+        // The user starts with the text, ready to type over it.
+        HWND text = Item(IDC_XELD_TEXT);
+        SetFocus(text);
+        SendMessageA(text, EM_SETSEL, 0, -1);
+        return FALSE;
     }
 
     INT_PTR OnCommand(int id, int code)

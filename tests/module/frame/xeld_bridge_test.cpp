@@ -223,3 +223,39 @@ TEST_F(XeldBridgeTest, TheStandInFindRunsWithoutDatabanks)
     s.Press(VK_ESCAPE);
     EXPECT_EQ(s.Result(), 1);
 }
+
+TEST_F(XeldBridgeTest, TheStandInFindAsFirstShown)
+{
+    XeldLibrary xeld(XeldLibrary::StandIn());
+    Story s(host.Ui());
+    s.Open([] { return static_cast<LRESULT>(quarnel::RunXeldFind(0, "water")); });
+    s.Window("Enterprise Database Find");
+    // Every databank chosen, the caller's text selected for typing over.
+    EXPECT_EQ(s.Snapshot(), "+= Enterprise Database Find ==================================[X]+\n"
+                            "|                                                                |\n"
+                            "|  Databanks:         Name or formula:                           |\n"
+                            "|  +---------------+  >water*                   <   [[ Search ]] |\n"
+                            "|  *PURE25*        |                                             |\n"
+                            "|  *AQUEOUS*       |  +----------------------------------------+ |\n"
+                            "|  *INORGANIC*     |  |                                        | |\n"
+                            "|  |               |  |                                        | |\n"
+                            "|  |               |  |                                        | |\n"
+                            "|  |               |  |                                        | |\n"
+                            "|  +---------------+  |                                        | |\n"
+                            "|                     |                                        | |\n"
+                            "|                     |                                        | |\n"
+                            "|                     |                                        | |\n"
+                            "|                     |                                        | |\n"
+                            "|                     |                                        | |\n"
+                            "|                     |                                        | |\n"
+                            "|                     +----------------------------------------+ |\n"
+                            "|                                                                |\n"
+                            "|                                                                |\n"
+                            "|  ID:   [         ]  [   Add    ]                               |\n"
+                            "|                                                                |\n"
+                            "|                                                   [  Close   ] |\n"
+                            "|                                                                |\n"
+                            "+----------------------------------------------------------------+\n");
+    s.Press(VK_ESCAPE);
+    EXPECT_EQ(s.Result(), 1);
+}
