@@ -142,26 +142,26 @@ void CQuarnelDlg::InsertColumns()
 
 void CQuarnelDlg::FillClassCombo()
 {
-    CComboBox* pClass = static_cast<CComboBox*>(GetDlgItem(IDC_FIND_CLASS));
-    if (pClass == NULL)
-        return;
-    pClass->AddString("All");
+    // The combo boxes are bound as strings, so they are filled through their messages.
+    SendDlgItemMessage(IDC_FIND_CLASS, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("All"));
     for (int i = 0; g_aszComponentClasses[i][0] != '\0'; ++i)
-        pClass->AddString(g_aszComponentClasses[i]);
-    pClass->SetCurSel(pClass->FindStringExact(-1, "All"));
+        SendDlgItemMessage(IDC_FIND_CLASS, CB_ADDSTRING, 0,
+                           reinterpret_cast<LPARAM>(g_aszComponentClasses[i]));
+    const LRESULT nAll =
+        SendDlgItemMessage(IDC_FIND_CLASS, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>("All"));
+    SendDlgItemMessage(IDC_FIND_CLASS, CB_SETCURSEL, static_cast<WPARAM>(nAll));
 }
 
 void CQuarnelDlg::SelectGlobalUnit()
 {
-    CComboBox* pUnit = static_cast<CComboBox*>(GetDlgItem(IDC_FIND_BP_UNIT));
-    if (pUnit == NULL)
-        return;
     for (const char* pszLetter : kUnitLetters)
-        pUnit->AddString(pszLetter);
+        SendDlgItemMessage(IDC_FIND_BP_UNIT, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pszLetter));
     int nUnitCode = 0;
     if (g_pfnSMgetglobalunit != NULL)
         g_pfnSMgetglobalunit(kTemperatureQuantity, &nUnitCode);
-    pUnit->SetCurSel(UnitIndexOfGlobalUnit(nUnitCode));
+    SendDlgItemMessage(IDC_FIND_BP_UNIT, CB_SETCURSEL,
+                       static_cast<WPARAM>(UnitIndexOfGlobalUnit(nUnitCode)));
 }
 
 void CQuarnelDlg::RecordLayout()

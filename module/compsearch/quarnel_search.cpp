@@ -49,8 +49,7 @@ void CQuarnelDlg::StartSearch()
     m_list.DeleteAllItems();
     m_nMatches = 0;
 
-    CComboBox* pUnit = static_cast<CComboBox*>(GetDlgItem(IDC_FIND_BP_UNIT));
-    const int nUnit = pUnit != NULL ? pUnit->GetCurSel() : kUnitKelvin;
+    const int nUnit = static_cast<int>(SendDlgItemMessage(IDC_FIND_BP_UNIT, CB_GETCURSEL));
     CString strTitle = BoilingPointTitle(nUnit);
     LVCOLUMN column = {};
     column.mask = LVCF_TEXT;
