@@ -106,8 +106,13 @@ POINT PointIn(HWND hwnd, POINT windowCell, const Layout& layout, int column, int
             const Layout childLayout = LayoutOf(child);
             const CellRect cells = CellRect{0, 0, childLayout.columns, childLayout.rows}.Offset(
                 childCell.x, childCell.y);
-            if (cells.Contains(column, row))
-                return PointIn(child, childCell, childLayout, column, row);
+            if (!cells.Contains(column, row))
+                continue;
+            // A child that lets the mouse through (a group box drawn around a list, say) is
+            // passed over, as WindowFromPoint passes over it.
+            const POINT pixel = PointIn(child, childCell, childLayout, column, row);
+            if (SendMessageA(child, WM_NCHITTEST, 0, MAKELPARAM(pixel.x, pixel.y)) != HTTRANSPARENT)
+                return pixel;
         }
         return POINT{Along(column, clientCell.x, screenClient.left, screenClient.left,
                            screenClient.right, kCellWidth),
