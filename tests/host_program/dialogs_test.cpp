@@ -129,4 +129,35 @@ TEST(Dialogs, TheReconcileQuestionNamesTheBlock)
                    "gxAskReconcile(\"B7\") returned 2\n", "gxAskReconcile(\"B7\") returned 3\n"});
 }
 
+TEST(Dialogs, ThePropertySearchAddsToThePropertySet)
+{
+    const host_test::Outcome outcome =
+        RunScript("call gxSearchProperty density\n"
+                  "window \"Search Physical Properties\"\n"
+                  "click Search\n"
+                  "choose #12547 \"Critical density\"\n"
+                  "click Add\n"
+                  "choose #12547 \"Liquid density at 25 C\"\n"
+                  "click Add\n"
+                  // A second property brings the notice about multiple properties.
+                  "window \"Multiple Properties\"\n"
+                  "press Enter\n"
+                  "window \"Search Physical Properties\"\n"
+                  "rows #12552\n"
+                  "click Help\n"
+                  "help\n"
+                  "press Escape\n"
+                  "window \"Search Physical Properties\"\n"
+                  "click OK\n"
+                  "return 0\n");
+    EXPECT_EQ(outcome.status, 0) << outcome.output;
+    ExpectInOrder(outcome.output, {"> rows #12552\n"
+                                   "  Critical density | RHOC\n"
+                                   "  Liquid density at 25 C | RHOL25\n",
+                                   "help: props.chm#94\n",
+                                   "gxSearchProperty(\"density\") returned 0\n"
+                                   "  + property RHOC\n"
+                                   "  + property RHOL25\n"});
+}
+
 } // namespace
