@@ -18,13 +18,14 @@ inline constexpr char kSearchTitle[] = "Search Physical Properties";
 inline constexpr char kNoticeTitle[] = "Multiple Properties";
 
 // Delivered in this order; with neither check box an empty search lists HMX, CPMX, CPV, MW,
-// CPIG and KMX. CPMX2's name differs from CPMX's in case only, so it is never listed.
+// CPIG and KMX. CPMX2's name differs from CPMX's in case only, so it is never listed; CPIG's
+// starts in lower case, so that sorting shows whether case is ignored.
 inline const std::vector<engine::PropertyEntry> kStoryCatalogue = {
     {"HMX", "Enthalpy of the mixture", false, false},
     {"CPMX", "Heat capacity of the mixture", false, false},
     {"CPV", "Heat capacity of the vapor phase", false, false},
     {"MW", "Molecular weight", true, false},
-    {"CPIG", "Ideal gas heat capacity", true, false},
+    {"CPIG", "ideal gas heat capacity", true, false},
     {"CPIGHX", "Ideal gas heat capacity, Halvex correlation", true, true},
     {"HENRYHX", "Henry's constant, Halvex correlation", false, true},
     {"CPMX2", "HEAT CAPACITY OF THE MIXTURE", false, false},
