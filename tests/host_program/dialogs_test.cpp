@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 namespace
 {
 
@@ -158,6 +161,19 @@ TEST(Dialogs, ThePropertySearchAddsToThePropertySet)
                                    "gxSearchProperty(\"density\") returned 0\n"
                                    "  + property RHOC\n"
                                    "  + property RHOL25\n"});
+}
+
+// The demonstration that scripts/run.sh shows without a terminal works through every dialog
+// the module has; it must keep doing so as the dialogs change.
+TEST(Dialogs, TheDemonstrationRunsThrough)
+{
+    std::ifstream file(TIREL_DEMO_SCRIPT);
+    std::stringstream script;
+    script << file.rdbuf();
+    ASSERT_FALSE(script.str().empty());
+    const host_test::Outcome outcome = RunScript(script.str(), "--size 100x36");
+    EXPECT_EQ(outcome.status, 0) << outcome.output;
+    EXPECT_EQ(outcome.output.find("failed"), std::string::npos) << outcome.output;
 }
 
 } // namespace
