@@ -116,7 +116,8 @@ TEST_F(FindPropertyTest, TheCheckBoxesChooseWhatTheEngineLists)
     s.Click("Search");
     EXPECT_EQ(Aliases(IDC_PROP_RESULTS), (List{"MW", "CPIG"}));
     s.Click(IDC_PROP_CORRELATIONS);
-    s.Click("Search");
+    // Enter presses "Search", the default button.
+    s.Press(VK_RETURN);
     EXPECT_EQ(Aliases(IDC_PROP_RESULTS), (List{"MW", "CPIG", "CPIGHX"}));
     s.Click(IDC_PROP_PURE_ONLY);
     Search("halvex");
