@@ -299,9 +299,8 @@ TEST_F(FindStory, TheUserWorksTheDialogWhileASearchRuns)
     EXPECT_EQ(StatusText(s), Matches(RowCount(list)) + std::string(16, ' ') + "Search aborted")
         << "the count is of the rows listed since New search";
 
-    // The next search is whole again, with the text typed meanwhile: none of the synthetic
-    // components has an X in its name, some in their formulas' starts perhaps; all of them
-    // when the text is cleared.
+    // The next search, after the text typed meanwhile is cleared again, is whole: every
+    // component of the databank, each once.
     engine::SelectDatabanks({engine::SyntheticDatabankName(10000)});
     s.Click("New search");
     s.Click("Find now");
