@@ -6,11 +6,11 @@
 //   into that part instead.
 #include "terminal.h"
 
-#include "cell_mapping.h"
 #include "terminal_input.h"
 
 #include <platform/canvas.h>
 #include <platform/render.h>
+#include <platform/render_cells.h>
 #include <platform/user.h>
 
 #include <windows.h>
@@ -199,7 +199,7 @@ private:
             action = MouseAction::RightDown;
         else if (event.bstate & BUTTON3_RELEASED)
             action = MouseAction::RightUp;
-        return MouseInputs(ScreenPointOfCell(event.x, event.y), action);
+        return MouseInputs(platform::ScreenPointOfCell(event.x, event.y), action);
     }
 
     void Send(std::vector<INPUT> inputs, bool* sent)

@@ -27,7 +27,7 @@ enum class MouseAction
     RightUp,
 };
 
-// The events of one mouse action at a screen pixel (cell_mapping.h finds the pixel of a
+// The events of one mouse action at a screen pixel (platform/render_cells.h finds the pixel of a
 // cell): the cursor moves there, then the button goes down or up.
 std::vector<INPUT> MouseInputs(POINT screen, MouseAction action);
 

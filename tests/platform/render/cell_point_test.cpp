@@ -1,11 +1,9 @@
 // Cells of the rendered screen back to pixels: a click on the cell where the renderer drew a
 // control must reach that control, however the window's pixels sit under the cells.
-#include "cell_mapping.h"
-#include "terminal_input.h"
-
-#include <platform/automation.h>
-#include <platform/render.h>
-#include <platform/ui_thread.h>
+#include "platform/automation.h"
+#include "platform/render.h"
+#include "platform/render_cells.h"
+#include "platform/ui_thread.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +25,19 @@ POINT FindText(const platform::Canvas& screen, const std::string& text)
     return POINT{-1, -1};
 }
 
-TEST(CellMapping, EveryCellOfAControlReachesThatControl)
+// A press and release of the left button at a screen pixel, at a given input time.
+void ClickAt(POINT pixel, DWORD time)
+{
+    SetCursorPos(pixel.x, pixel.y);
+    INPUT clicks[2]{};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    clicks[0].mi.time = clicks[1].mi.time = time;
+    SendInput(2, clicks, sizeof(INPUT));
+}
+
+TEST(ScreenPointOfCell, EveryCellOfAControlReachesThatControl)
 {
     platform::UiThread ui("Cells");
     std::vector<HWND> buttons;
@@ -57,16 +67,9 @@ TEST(CellMapping, EveryCellOfAControlReachesThatControl)
         ASSERT_GE(cell.x, 0) << "Button" << i << " is not on the screen:\n" << screen.Text();
         for (int dx = 0; dx < 7; dx += 3)
         {
-            // A real press and release there: a push button takes the focus when pressed.
-            const POINT pixel = tirel::ScreenPointOfCell(cell.x + dx, cell.y);
-            INPUT clicks[3]{};
-            clicks[0] = tirel::MouseInputs(pixel, tirel::MouseAction::Move)[0];
-            clicks[1] = tirel::MouseInputs(pixel, tirel::MouseAction::LeftDown)[1];
-            clicks[2] = tirel::MouseInputs(pixel, tirel::MouseAction::LeftUp)[1];
-            // Clicks a double-click time apart, so that none becomes a double click.
-            clicks[1].mi.time = 1000 * (10 * i + dx + 1);
-            clicks[2].mi.time = clicks[1].mi.time;
-            SendInput(3, clicks, sizeof(INPUT));
+            // Clicks a double-click time apart, so that none becomes a double click; a push
+            // button takes the focus when pressed.
+            ClickAt(platform::ScreenPointOfCell(cell.x + dx, cell.y), 1000 * (10 * i + dx + 1));
             ASSERT_TRUE(ui.WaitIdle());
             EXPECT_EQ(platform::automation::FocusOf(ui.Id()), buttons[i])
                 << "cell (" << cell.x + dx << ", " << cell.y << ") of Button" << i;
@@ -75,10 +78,10 @@ TEST(CellMapping, EveryCellOfAControlReachesThatControl)
     // The caption line reaches the caption bar, the lowest row the bottom edge.
     RECT window{};
     GetWindowRect(ui.MainWindow(), &window);
-    const POINT caption = tirel::ScreenPointOfCell(17 / 6 + 5, 29 / 13);
+    const POINT caption = platform::ScreenPointOfCell(17 / 6 + 5, 29 / 13);
     EXPECT_EQ(SendMessageA(ui.MainWindow(), WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)),
               HTCAPTION);
-    const POINT bottom = tirel::ScreenPointOfCell(17 / 6 + 5, 29 / 13 + 260 / 13 - 1);
+    const POINT bottom = platform::ScreenPointOfCell(17 / 6 + 5, 29 / 13 + 260 / 13 - 1);
     EXPECT_EQ(bottom.y, window.bottom - 1);
 }
 
