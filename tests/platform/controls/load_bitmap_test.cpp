@@ -205,7 +205,7 @@ TEST(BitmapFiles, DecodesEveryDepthInBothRowOrders)
 
 TEST(BitmapFiles, ReadsTheProgramsOwnBmpFileAndScalesOnRequest)
 {
-    std::string path = std::filesystem::path(__FILE__).parent_path().string() + "/res/pattern.bmp";
+    const std::string path = TEST_SOURCE_DIR "/res/pattern.bmp";
     HBITMAP bitmap = static_cast<HBITMAP>(
         LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 48, 13, LR_LOADFROMFILE));
     ASSERT_NE(bitmap, nullptr);
