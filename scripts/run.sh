@@ -9,6 +9,6 @@ source scripts/setup.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build/release -j "$(nproc)"
 if [ $# -gt 0 ] || { [ -t 0 ] && [ -t 1 ]; }; then
-    exec build/release/bin/tirel_host "$@"
+    exec build/release/bin/tirel_host --enterprise "$@"
 fi
-exec build/release/bin/tirel_host --size 100x36 --script host/terminal_host/demo.script
+exec build/release/bin/tirel_host --enterprise --size 100x36 --script host/terminal_host/demo.script

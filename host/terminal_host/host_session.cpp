@@ -26,6 +26,10 @@ public:
 
     BOOL InitInstance() override
     {
+        // Loaded by its path and kept, the library answers the module's LoadLibraryA of its
+        // plain name for the whole session.
+        if (!options.enterpriseLibrary.empty())
+            enterprise = ::LoadLibraryA(options.enterpriseLibrary.c_str());
         context.module = ::LoadLibraryA(options.module.c_str());
         window = new HostWindow(context);
         if (!window->CreateMain(options.columns, options.rows))
@@ -46,12 +50,17 @@ public:
     }
 
     HMODULE Module() const { return context.module; }
+    bool EnterpriseMissing() const
+    {
+        return !options.enterpriseLibrary.empty() && enterprise == nullptr;
+    }
     HostWindow* Window() const { return window; }
 
 private:
     HostOptions options;
     HostWindowContext context;
     HostWindow* window = nullptr;
+    HMODULE enterprise = nullptr;
 };
 
 } // namespace
@@ -103,6 +112,9 @@ HostSession::HostSession(const HostOptions& options) : impl(std::make_unique<Imp
     impl->mainWindow = impl->host->MainWindow();
     if (impl->app->Module() == nullptr)
         error = "LoadLibraryA(\"" + options.module + "\") failed";
+    else if (impl->app->EnterpriseMissing())
+        error =
+            "the enterprise integration library cannot be loaded from " + options.enterpriseLibrary;
 }
 
 HostSession::~HostSession()

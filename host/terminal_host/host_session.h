@@ -30,6 +30,9 @@ struct HostOptions
     std::string simulationFile;
     // What LoadLibraryA is given.
     std::string module = "quarnel.dll";
+    // The enterprise database integration library to make present before the module loads
+    // (its path); empty leaves it absent, as on a host without that optional product.
+    std::string enterpriseLibrary;
     // The main window's size in character cells.
     int columns = 100;
     int rows = 32;

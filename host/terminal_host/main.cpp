@@ -6,7 +6,9 @@
 //
 // Options: --simulation FILE (instead of the embedded default simulation), --share DIR (the
 // folder with xeq/ and common/), --module NAME (what LoadLibraryA is given), --size CxR (the
-// main window in cells, for scripts). host/README.md describes the script language.
+// main window in cells, for scripts), --enterprise (make the enterprise database integration
+// library present, from lib/enterprise beside the program's lib/). host/README.md describes
+// the script language.
 #include "host_session.h"
 #include "script.h"
 #include "script_runner.h"
@@ -26,19 +28,18 @@ namespace
 
 const char kUsage[] =
     "usage: tirel_host [--script FILE|-] [--simulation FILE] [--share DIR] [--module NAME]\n"
-    "                  [--size COLUMNSxROWS]\n";
+    "                  [--size COLUMNSxROWS] [--enterprise]\n";
 
-// The share folder beside the program: <bin>/../share/tirel_host.
-std::string DefaultShareFolder()
+// The folder that holds the program (<bin>).
+std::string ProgramFolder()
 {
     char path[4096];
     const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
     if (length <= 0)
-        return "share/tirel_host";
+        return ".";
     std::string program(path, static_cast<size_t>(length));
     const size_t slash = program.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : program.substr(0, slash);
-    return folder + "/../share/tirel_host";
+    return slash == std::string::npos ? "." : program.substr(0, slash);
 }
 
 bool ReadAll(const std::string& file, std::string* text)
@@ -97,7 +98,7 @@ int RunScriptMode(tirel::HostOptions options, const std::string& file)
 int main(int argc, char** argv)
 {
     tirel::HostOptions options;
-    options.shareFolder = DefaultShareFolder();
+    options.shareFolder = ProgramFolder() + "/../share/tirel_host";
     std::string script;
     for (int i = 1; i < argc; ++i)
     {
@@ -111,6 +112,9 @@ int main(int argc, char** argv)
             options.shareFolder = argv[++i];
         else if (argument == "--module" && hasValue)
             options.module = argv[++i];
+        else if (argument == "--enterprise")
+            options.enterpriseLibrary =
+                ProgramFolder() + "/../lib/enterprise/libXeldIntegration.so";
         else if (argument == "--size" && hasValue &&
                  std::sscanf(argv[++i], "%dx%d", &options.columns, &options.rows) == 2)
             continue;

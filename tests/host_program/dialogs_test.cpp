@@ -64,6 +64,36 @@ TEST(Dialogs, TheComponentFindStaysShutWhileTheHostRefusesIt)
     EXPECT_EQ(outcome.status, 0) << outcome.output;
 }
 
+TEST(Dialogs, TheEnterpriseFindAddsAComponentWhenTheLibraryIsPresent)
+{
+    const host_test::Outcome outcome = RunScript("call gxSetXeldFlag 1\n"
+                                                 "call gxSearchComponents 0 2 ethanol\n"
+                                                 "window \"Enterprise Database Find\"\n"
+                                                 "click &Search\n"
+                                                 "choose #1004 \"ETHANOL (C2H6O, PURE25)\"\n"
+                                                 "click &Add\n"
+                                                 "click Close\n"
+                                                 "return 1\n"
+                                                 "simulation\n",
+                                                 "--enterprise");
+    EXPECT_EQ(outcome.status, 0) << outcome.output;
+    ExpectInOrder(outcome.output, {"component WATER databank=PURE25 name=WATER formula=H2O\n"
+                                   "component ETHANOL databank=PURE25 name=ETHANOL formula=C2H6O\n"
+                                   "component METHANOL"});
+}
+
+TEST(Dialogs, WithoutTheEnterpriseLibraryTheHostIsToldSo)
+{
+    const host_test::Outcome outcome = RunScript("call gxSetXeldFlag 1\n"
+                                                 "call gxSearchComponents 0 2 ethanol\n"
+                                                 "window \"Failed to load dll\"\n"
+                                                 "snapshot\n"
+                                                 "press Enter\n"
+                                                 "return 0\n");
+    EXPECT_EQ(outcome.status, 0) << outcome.output;
+    ExpectInOrder(outcome.output, {"XeldIntegration.dll"});
+}
+
 TEST(Dialogs, AMessageBoxShowsTheCallersButtonsAndItsHelp)
 {
     const host_test::Outcome outcome = RunScript(
@@ -171,7 +201,8 @@ TEST(Dialogs, TheDemonstrationRunsThrough)
     std::stringstream script;
     script << file.rdbuf();
     ASSERT_FALSE(script.str().empty());
-    const host_test::Outcome outcome = RunScript(script.str(), "--size 100x36");
+    // As scripts/run.sh runs it.
+    const host_test::Outcome outcome = RunScript(script.str(), "--enterprise --size 100x36");
     EXPECT_EQ(outcome.status, 0) << outcome.output;
     EXPECT_EQ(outcome.output.find("failed"), std::string::npos) << outcome.output;
 }
