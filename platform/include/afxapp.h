@@ -495,10 +495,10 @@ public:
     DWORD m_dwPromptContext;
 
     virtual BOOL InitApplication();
-    virtual BOOL InitInstance();
-    virtual int Run();
-    virtual BOOL OnIdle(LONG lCount);
-    virtual int ExitInstance();
+    BOOL InitInstance() override;
+    int Run() override;
+    BOOL OnIdle(LONG lCount) override;
+    int ExitInstance() override;
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
     // 1: begin, -1: end, 0: restore.
     virtual void DoWaitCursor(int nCode);
