@@ -31,6 +31,7 @@
 
 using platform::Notify;
 using platform::PointOf;
+using platform::StyleOf;
 using platform::TextOf;
 
 namespace
@@ -54,11 +55,6 @@ constexpr UINT CheckBits = BST_CHECKED | BST_INDETERMINATE;
 ButtonData* DataOf(HWND hwnd)
 {
     return reinterpret_cast<ButtonData*>(GetWindowLongPtrA(hwnd, DataSlot));
-}
-
-DWORD StyleOf(HWND hwnd)
-{
-    return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
 }
 
 UINT TypeOf(HWND hwnd)

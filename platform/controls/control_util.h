@@ -15,6 +15,12 @@ inline POINT PointOf(LPARAM lParam)
     return POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
 }
 
+// The window's style bits.
+inline DWORD StyleOf(HWND hwnd)
+{
+    return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+}
+
 // The window's whole text.
 inline std::string TextOf(HWND hwnd)
 {

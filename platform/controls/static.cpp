@@ -29,6 +29,7 @@
 #include <string>
 
 using platform::Notify;
+using platform::StyleOf;
 using platform::TextOf;
 
 namespace
@@ -50,11 +51,6 @@ constexpr int DataSlot = 0;
 StaticData* DataOf(HWND hwnd)
 {
     return reinterpret_cast<StaticData*>(GetWindowLongPtrA(hwnd, DataSlot));
-}
-
-DWORD StyleOf(HWND hwnd)
-{
-    return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
 }
 
 UINT TypeOf(HWND hwnd)

@@ -1,6 +1,7 @@
 // A modal dialog of buttons and statics on a user-interface thread, whose dialog procedure
 // records what its controls tell it, for tests that act as the user through simulated input.
 #pragma once
+#include "modal_dialog.h"
 #include "platform/automation.h"
 #include "platform/render.h"
 #include "platform/ui_thread.h"
@@ -98,26 +99,12 @@ protected:
         Recorded().drawItems.clear();
     }
 
-    void TearDown() override
-    {
-        if (!dialog)
-            return;
-        ui.Run([this] { return static_cast<LRESULT>(EndDialog(dialog, 0)); });
-        EXPECT_TRUE(ui.Finish());
-    }
+    void TearDown() override { controls_test::EndModal(ui, dialog); }
 
     // Runs the dialog modally, the way a host shows one, and waits until it is up and idle.
     void Show()
     {
-        const DLGTEMPLATE* t = dialogTemplate.Get();
-        HWND owner = ui.MainWindow();
-        ui.Begin([t, owner] {
-            return static_cast<LRESULT>(
-                DialogBoxIndirectParamA(GetModuleHandleA(nullptr), t, owner, RecordingProc, 0));
-        });
-        dialog = platform::automation::WaitForWindow("#32770", Title);
-        ASSERT_NE(dialog, nullptr) << platform::automation::LastFailure();
-        ASSERT_TRUE(platform::automation::WaitIdle(dialog));
+        dialog = controls_test::ShowModal(ui, dialogTemplate.Get(), RecordingProc, Title);
     }
 
     HWND Item(int id) const { return GetDlgItem(dialog, id); }

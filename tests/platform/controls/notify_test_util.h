@@ -1,6 +1,7 @@
 // A parent that records the WM_NOTIFY messages of its common controls, as a window on the test
 // thread or as a modal dialog on a user-interface thread that simulated input drives.
 #pragma once
+#include "modal_dialog.h"
 #include "platform/automation.h"
 #include "platform/render.h"
 #include "platform/ui_thread.h"
@@ -184,26 +185,9 @@ protected:
         WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 10, 10, 200, 120, Title};
     HWND dialog = nullptr;
 
-    void TearDown() override
-    {
-        if (!dialog)
-            return;
-        ui.Run([this] { return static_cast<LRESULT>(EndDialog(dialog, 0)); });
-        EXPECT_TRUE(ui.Finish());
-    }
+    void TearDown() override { controls_test::EndModal(ui, dialog); }
 
-    void Show()
-    {
-        const DLGTEMPLATE* t = dialogTemplate.Get();
-        HWND owner = ui.MainWindow();
-        ui.Begin([t, owner] {
-            return static_cast<LRESULT>(
-                DialogBoxIndirectParamA(GetModuleHandleA(nullptr), t, owner, DialogProc, 0));
-        });
-        dialog = platform::automation::WaitForWindow("#32770", Title);
-        ASSERT_NE(dialog, nullptr) << platform::automation::LastFailure();
-        ASSERT_TRUE(platform::automation::WaitIdle(dialog));
-    }
+    void Show() { dialog = controls_test::ShowModal(ui, dialogTemplate.Get(), DialogProc, Title); }
 
     HWND Item(int id) const { return GetDlgItem(dialog, id); }
 
