@@ -96,6 +96,12 @@ protected:
         std::snprintf(text, sizeof text, "Matches found : %-6d", count);
         return text;
     }
+    // The status after Stop: a search stopped before its first row reads "No Match".
+    static std::string Aborted(int count)
+    {
+        const std::string head = count == 0 ? "No Match" + std::string(18, ' ') : Matches(count);
+        return head + std::string(16, ' ') + "Search aborted";
+    }
 
     // Column c of every row, top to bottom.
     static std::vector<std::string> Column(Story& s, int c)
