@@ -166,23 +166,31 @@ bool WaitUntil(const std::function<bool()>& condition, const char* description, 
                DWORD threadId)
 {
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    const auto msLeft = [&] {
+        return std::max<long long>(
+            0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
+                   .count());
+    };
+    // The condition is read on this thread while the user-interface thread may be halfway
+    // through the handler that made it true; a caller reads the rest of the screen next, so the
+    // wait ends only once that thread is idle again, as a person sees the screen between
+    // messages. A thread that stays busy does not turn a condition that held into a failure.
+    const auto held = [&](DWORD ui) {
+        if (ui && ui != GetCurrentThreadId())
+            WaitIdleThread(ui, static_cast<DWORD>(std::max<long long>(msLeft(), kSliceMs)));
+        return true;
+    };
     for (;;)
     {
+        const DWORD ui = threadId ? threadId : PlatformForegroundThread();
         if (condition())
-            return true;
+            return held(ui);
         if (Clock::now() >= deadline)
             break;
-        const DWORD ui = threadId ? threadId : PlatformForegroundThread();
         if (ui && ui != GetCurrentThreadId() && !QueueGone(ui))
-        {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
-                    .count();
-            PlatformWaitForIdle(ui, static_cast<DWORD>(std::max<long long>(
-                                        0, std::min<long long>(left, kSliceMs))));
-        }
+            PlatformWaitForIdle(ui, static_cast<DWORD>(std::min<long long>(msLeft(), kSliceMs)));
         if (condition())
-            return true;
+            return held(ui);
         // The condition may hang on another thread than the one awaited (a worker, a timer);
         // give it a moment rather than spinning.
         ServeOwnSentMessages();

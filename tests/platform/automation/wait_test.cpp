@@ -33,6 +33,32 @@ TEST(WaitUntil, SeesWhatTheUserInterfaceThreadDoes)
     ui.Run([&] { return static_cast<LRESULT>(KillTimer(ui.MainWindow(), 1)); });
 }
 
+TEST(WaitUntil, EndsOnlyWhenTheHandlerThatMadeItTrueHasFinished)
+{
+    // The handler makes the condition true, then goes on only after the wait has seen it: what
+    // it does next must be visible once the wait returns, as the rest of a screen after a
+    // status line.
+    UiThread ui;
+    std::atomic<bool> first{false}, seen{false}, second{false};
+    ui.Begin([&] {
+        first = true;
+        seen.wait(false);
+        second = true;
+        return LRESULT{0};
+    });
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            if (!first)
+                return false;
+            seen = true;
+            seen.notify_one();
+            return true;
+        },
+        "the first half of the handler", DefaultTimeout(), ui.Id()));
+    EXPECT_TRUE(second);
+    EXPECT_TRUE(ui.Finish());
+}
+
 TEST(WaitUntil, TimesOutNamingTheCondition)
 {
     EXPECT_FALSE(WaitUntil([] { return false; }, "pigs fly", 30));
