@@ -11,4 +11,4 @@ cmake --build build/release -j "$(nproc)"
 if [ $# -gt 0 ] || { [ -t 0 ] && [ -t 1 ]; }; then
     exec build/release/bin/tirel_host --enterprise "$@"
 fi
-exec build/release/bin/tirel_host --enterprise --size 100x36 --script host/terminal_host/demo.script
+exec build/release/bin/tirel_host --enterprise --size 110x40 --script host/terminal_host/demo.script

@@ -1,7 +1,7 @@
 // Dialogs: creation from templates, modal loops, EndDialog and DefDlgProcA.
 //
-// Does not do: dialog fonts other than the one "MS Sans Serif" 8 metric (every font measures
-// 6 x 13), menus in dialogs, DS_SYSMODAL, or WM_ENTERIDLE suppression flags beyond
+// Does not do: dialog fonts other than the one "MS Sans Serif" 8 metric (base units 7 x 13,
+// see DialogBaseUnitX), menus in dialogs, DS_SYSMODAL, or WM_ENTERIDLE suppression flags beyond
 // DS_NOIDLEMSG.
 
 #include "user/dialog.h"
@@ -184,7 +184,8 @@ bool ReturnsDirectly(UINT msg)
 
 RECT DialogUnitsToPixels(int x, int y, int cx, int cy)
 {
-    return RECT{MulDiv(x, 6, 4), MulDiv(y, 13, 8), MulDiv(x + cx, 6, 4), MulDiv(y + cy, 13, 8)};
+    return RECT{MulDiv(x, DialogBaseUnitX, 4), MulDiv(y, DialogBaseUnitY, 8),
+                MulDiv(x + cx, DialogBaseUnitX, 4), MulDiv(y + cy, DialogBaseUnitY, 8)};
 }
 
 LPCSTR ClassNameOf(const std::string& name)

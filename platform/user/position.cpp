@@ -3,6 +3,7 @@
 // Does not do: minimised or maximised states (SW_MINIMIZE and SW_MAXIMIZE show the window
 // normally), multiple monitors, or window animation.
 
+#include "user/dialog.h"
 #include "user/queue.h"
 
 #include <algorithm>
@@ -136,17 +137,17 @@ BOOL WINAPI AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu)
 
 LONG WINAPI GetDialogBaseUnits()
 {
-    return MAKELONG(6, 13);
+    return MAKELONG(DialogBaseUnitX, DialogBaseUnitY);
 }
 
 BOOL WINAPI MapDialogRect(HWND dialog, LPRECT rect)
 {
     if (!rect || !IsWindow(dialog))
         return FALSE;
-    rect->left = MulDiv(rect->left, 6, 4);
-    rect->right = MulDiv(rect->right, 6, 4);
-    rect->top = MulDiv(rect->top, 13, 8);
-    rect->bottom = MulDiv(rect->bottom, 13, 8);
+    rect->left = MulDiv(rect->left, DialogBaseUnitX, 4);
+    rect->right = MulDiv(rect->right, DialogBaseUnitX, 4);
+    rect->top = MulDiv(rect->top, DialogBaseUnitY, 8);
+    rect->bottom = MulDiv(rect->bottom, DialogBaseUnitY, 8);
     return TRUE;
 }
 

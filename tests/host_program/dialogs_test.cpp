@@ -45,7 +45,7 @@ TEST(Dialogs, TheComponentFindAddsAComponentWhereTheHostAsked)
     EXPECT_EQ(outcome.status, 0) << outcome.output;
     ExpectInOrder(outcome.output,
                   {// The search animation from the share folder: its eight frames are there.
-                   "|      |  1/8   |    |",
+                   "|        |  1/8   |      |",
                    // Help opens the name page's topic.
                    "help: cmpnts.chm#150",
                    "gxSearchComponents(0, 2, \"\") returned 1\n"
@@ -108,16 +108,14 @@ TEST(Dialogs, AMessageBoxShowsTheCallersButtonsAndItsHelp)
         "click &No\n"
         "return 2\n");
     EXPECT_EQ(outcome.status, 0) << outcome.output;
-    ExpectInOrder(outcome.output,
-                  {"+= Tirel Plus ======================================================[X]+\n"
-                   "|                                                                      |\n"
-                   "|                                                                      |\n"
-                   "|       Keep the changes?                                              |\n",
-                   "|  >[[   Yes   ]]<    [    No     ]    [  Cancel   ]    [   Help    ]  |\n",
-                   // The help button opens the caller's topic and leaves the box open.
-                   "help: cmpnts.chm#35\n", "> click &No\n",
-                   "gxOpen_message_box(\"Tirel Plus\", \"Keep the changes?\", \"&Yes\", \"&No\", "
-                   "\"Cancel\", \"\", \"cmpnts.chm#35\", 1) returned 2\n"});
+    ExpectInOrder(
+        outcome.output,
+        {"+= Tirel Plus ====", "|\n|         Keep the changes?         ",
+         ">[[    Yes     ]]<   [      No      ]    [    Cancel    ]    [     Help     ]  |\n",
+         // The help button opens the caller's topic and leaves the box open.
+         "help: cmpnts.chm#35\n", "> click &No\n",
+         "gxOpen_message_box(\"Tirel Plus\", \"Keep the changes?\", \"&Yes\", \"&No\", "
+         "\"Cancel\", \"\", \"cmpnts.chm#35\", 1) returned 2\n"});
 }
 
 TEST(Dialogs, MessageBoxesAnswerEscapeAndHandBackTheCheckBox)
@@ -138,8 +136,8 @@ TEST(Dialogs, MessageBoxesAnswerEscapeAndHandBackTheCheckBox)
     EXPECT_EQ(outcome.status, 0) << outcome.output;
     ExpectInOrder(outcome.output,
                   {// The line break in the message text makes two lines.
-                   "|       The file is old.          ", "|       Convert it now?           ",
-                   "|                            >[[ Convert ]]<", ", 1, 3) returned 3\n",
+                   "|         The file is old.          ", "|         Convert it now?           ",
+                   "|                                 >[[  Convert   ]]<", ", 1, 3) returned 3\n",
                    ", \"Details\", \"\", 1, 0) returned 4\n"
                    "  check state: 1\n"});
 }
@@ -158,7 +156,7 @@ TEST(Dialogs, TheReconcileQuestionNamesTheBlock)
     EXPECT_EQ(outcome.status, 0) << outcome.output;
     ExpectInOrder(outcome.output,
                   {"Block B7 has errors or warnings. Do you wish to reconcile?",
-                   "[[  Yes   ]]<     [Yes to All]     [    No    ]     [  Cancel  ]",
+                   "[[   Yes    ]]<     [ Yes to All ]      [     No     ]       [   Cancel   ]",
                    "gxAskReconcile(\"B7\") returned 2\n", "gxAskReconcile(\"B7\") returned 3\n"});
 }
 

@@ -187,8 +187,8 @@ TEST(Sessions, TheInteractiveHostKeepsADialogInSight)
     ASSERT_TRUE(terminal.WaitFor("+= Find =", &screen)) << screen;
     EXPECT_NE(screen.find("Running gxSearchComponents(0, -1, \"\")"), std::string::npos) << screen;
 
-    // 88 columns leave the dialog (85 wide) room only if it moves left: its right edge shows.
-    terminal.Resize(88, 36);
+    // 102 columns leave the dialog (99 wide) room only if it moves left: its right edge shows.
+    terminal.Resize(102, 36);
     EXPECT_TRUE(terminal.WaitFor("=====[?]+|", &screen)) << screen;
 
     // Escape closes it; the wider terminal again has room for the whole report of the call.

@@ -14,27 +14,27 @@ TEST_F(FindStory, OpensCollapsedToItsCriteriaOnTheFirstPage)
 {
     Story s(host->Ui());
     OpenFind(s, 0, "");
-    EXPECT_EQ(
-        s.Snapshot(),
-        "+= Find =========================================================================[?]+\n"
-        "|                                                                                   |\n"
-        "|  [>*Name or Formula*<][      Advanced     ]------------------+                    |\n"
-        "|  |                                                           |  [[  Find now   ]] |\n"
-        "|  |                                                           |                    |\n"
-        "|  |  Component name or       [                    ]           |                    |\n"
-        "|  |                                                           |  [     Close     ] |\n"
-        "|  |  [x] Match alternate names                                |                    |\n"
-        "|  |  [ ] Match only components beginning with this string     |  [  New search   ] |\n"
-        "|  |                                                           |                    |\n"
-        "|  |                                                           |                    |\n"
-        "|  |                                                           |                    |\n"
-        "|  |                                                           |                    |\n"
-        "|  |                                                           |                    |\n"
-        "|  |                                                           |                    |\n"
-        "|  |                                                           |                    |\n"
-        "|  |                                                           |  [   Databank    ] |\n"
-        "|  +-----------------------------------------------------------+                    |\n"
-        "+-----------------------------------------------------------------------------------+\n");
+    EXPECT_EQ("\n" + s.Snapshot(), R"(
++= Find =======================================================================================[?]+
+|                                                                                                 |
+|  [>*Name or Formula*<][      Advanced     ]----------------------------+                        |
+|  |                                                                     |   [[    Find now    ]] |
+|  |                                                                     |                        |
+|  |   Component name or formula : [                        ]            |                        |
+|  |                                                                     |   [      Close       ] |
+|  |   [x] Match alternate names                                         |                        |
+|  |   [ ] Match only components beginning with this string              |   [    New search    ] |
+|  |                                                                     |                        |
+|  |                                                                     |                        |
+|  |                                                                     |                        |
+|  |                                                                     |                        |
+|  |                                                                     |                        |
+|  |                                                                     |                        |
+|  |                                                                     |                        |
+|  |                                                                     |   [     Databank     ] |
+|  +---------------------------------------------------------------------+                        |
++-------------------------------------------------------------------------------------------------+
+)");
     // Centred, then moved right by 30 % of its width, at 51 % of its full height.
     const RECT collapsed = RectOf(s.Current());
     const int width = collapsed.right - collapsed.left;

@@ -231,31 +231,33 @@ TEST_F(XeldBridgeTest, TheStandInFindAsFirstShown)
     s.Open([] { return static_cast<LRESULT>(quarnel::RunXeldFind(0, "water")); });
     s.Window("Enterprise Database Find");
     // Every databank chosen, the caller's text selected for typing over.
-    EXPECT_EQ(s.Snapshot(), "+= Enterprise Database Find ==================================[X]+\n"
-                            "|                                                                |\n"
-                            "|  Databanks:         Name or formula:                           |\n"
-                            "|  +---------------+  >water*                   <   [[ Search ]] |\n"
-                            "|  *PURE25*        |                                             |\n"
-                            "|  *AQUEOUS*       |  +----------------------------------------+ |\n"
-                            "|  *INORGANIC*     |  |                                        | |\n"
-                            "|  |               |  |                                        | |\n"
-                            "|  |               |  |                                        | |\n"
-                            "|  |               |  |                                        | |\n"
-                            "|  +---------------+  |                                        | |\n"
-                            "|                     |                                        | |\n"
-                            "|                     |                                        | |\n"
-                            "|                     |                                        | |\n"
-                            "|                     |                                        | |\n"
-                            "|                     |                                        | |\n"
-                            "|                     |                                        | |\n"
-                            "|                     +----------------------------------------+ |\n"
-                            "|                                                                |\n"
-                            "|                                                                |\n"
-                            "|  ID:   [         ]  [   Add    ]                               |\n"
-                            "|                                                                |\n"
-                            "|                                                   [  Close   ] |\n"
-                            "|                                                                |\n"
-                            "+----------------------------------------------------------------+\n");
+    EXPECT_EQ("\n" + s.Snapshot(), R"(
++= Enterprise Database Find ============================================[X]+
+|                                                                          |
+|  Databanks:             Name or formula:                                 |
+|  +------------------+   >water*                        <  [[  Search  ]] |
+|  *PURE25*           |                                                    |
+|  *AQUEOUS*          |   +-----------------------------------------------+|
+|  *INORGANIC*        |   |                                               ||
+|  |                  |   |                                               ||
+|  |                  |   |                                               ||
+|  |                  |   |                                               ||
+|  +------------------+   |                                               ||
+|                         |                                               ||
+|                         |                                               ||
+|                         |                                               ||
+|                         |                                               ||
+|                         |                                               ||
+|                         |                                               ||
+|                         +-----------------------------------------------+|
+|                                                                          |
+|                                                                          |
+|  ID:    [           ]   [    Add     ]                                   |
+|                                                                          |
+|                                                           [   Close    ] |
+|                                                                          |
++--------------------------------------------------------------------------+
+)");
     s.Press(VK_ESCAPE);
     EXPECT_EQ(s.Result(), 1);
 }

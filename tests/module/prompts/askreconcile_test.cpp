@@ -16,22 +16,23 @@ TEST(AskReconcileTest, FirstShownWithTheQuestionAboutTheBlock)
     HWND box = s.Window("#32770", "Tirel Plus");
     EXPECT_EQ(s.Text(IDC_RECONCILE_QUESTION),
               "Block B1 has errors or warnings. Do you wish to reconcile?");
-    EXPECT_EQ(s.Snapshot(),
-              "+= Tirel Plus =======================================================[X]+\n"
-              "|                                                                       |\n"
-              "|                                                                       |\n"
-              "|                                                                       |\n"
-              "|     Block B1 has errors or warnings. Do you wish to reconcile?        |\n"
-              "|                                                                       |\n"
-              "|                                                                       |\n"
-              "|                                                                       |\n"
-              "|                                                                       |\n"
-              "|                                                                       |\n"
-              "|                                                                       |\n"
-              "|   >[[  Yes   ]]<     [Yes to All]     [    No    ]     [  Cancel  ]   |\n"
-              "|                                                                       |\n"
-              "|                                                                       |\n"
-              "+-----------------------------------------------------------------------+\n");
+    EXPECT_EQ("\n" + s.Snapshot(), R"(
++= Tirel Plus ===================================================================[X]+
+|                                                                                   |
+|                                                                                   |
+|                                                                                   |
+|      Block B1 has errors or warnings. Do you wish to reconcile?                   |
+|                                                                                   |
+|                                                                                   |
+|                                                                                   |
+|                                                                                   |
+|                                                                                   |
+|                                                                                   |
+|    >[[   Yes    ]]<     [ Yes to All ]      [     No     ]       [   Cancel   ]   |
+|                                                                                   |
+|                                                                                   |
++-----------------------------------------------------------------------------------+
+)");
     EXPECT_EQ(::GetWindow(box, GW_OWNER), host.MainWindow());
     s.Press(VK_RETURN);
     EXPECT_EQ(s.Result(), 1) << "Yes is the default";

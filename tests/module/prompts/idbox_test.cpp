@@ -53,19 +53,21 @@ TEST_F(IdBoxTest, FirstShownWithThePromptAndTheFocusInTheField)
     s.Window("#32770", "Enter ID");
     EXPECT_EQ(s.Text(IDC_IDBOX_PROMPT), "Enter ID for new Chemistry :");
     EXPECT_EQ(s.Focus(), s.Control(IDC_IDBOX_ID));
-    EXPECT_EQ(s.Snapshot(), "+= Enter ID ==================================================[X]+\n"
-                            "|                                                                |\n"
-                            "|                                                                |\n"
-                            "|                                                                |\n"
-                            "|       Enter ID for new Chemistry :      >             <        |\n"
-                            "|                                                                |\n"
-                            "|                                                                |\n"
-                            "|                                                                |\n"
-                            "|                                                                |\n"
-                            "|                [[   OK   ]]        [  Cancel  ]                |\n"
-                            "|                                                                |\n"
-                            "|                                                                |\n"
-                            "+----------------------------------------------------------------+\n");
+    EXPECT_EQ("\n" + s.Snapshot(), R"(
++= Enter ID ============================================================[X]+
+|                                                                          |
+|                                                                          |
+|                                                                          |
+|        Enter ID for new Chemistry :            >               <         |
+|                                                                          |
+|                                                                          |
+|                                                                          |
+|                                                                          |
+|                   [[    OK    ]]         [   Cancel   ]                  |
+|                                                                          |
+|                                                                          |
++--------------------------------------------------------------------------+
+)");
     s.Press(VK_ESCAPE);
     EXPECT_EQ(s.Result(), IDCANCEL);
     EXPECT_EQ(id, "");

@@ -42,17 +42,18 @@ TEST(OpenMessageboxTest, FirstShownWithTheCallersTitleMessageAndButtons)
     s.Open(host.Export("gxOpen_message_box", "Delete block", "Delete block B1 and its streams?",
                        "Yes", "No", "Cancel", kNone, kNone, 2));
     HWND box = s.Window("#32770", "Delete block");
-    EXPECT_EQ(s.Snapshot(),
-              "+= Delete block ====================================================[X]+\n"
-              "|                                                                      |\n"
-              "|                                                                      |\n"
-              "|       Delete block B1 and its streams?                               |\n"
-              "|                                                                      |\n"
-              "|                                                                      |\n"
-              "|        [    Yes    ]       >[[   No    ]]<        [  Cancel   ]      |\n"
-              "|                                                                      |\n"
-              "|                                                                      |\n"
-              "+----------------------------------------------------------------------+\n");
+    EXPECT_EQ("\n" + s.Snapshot(), R"(
++= Delete block ================================================================[X]+
+|                                                                                  |
+|                                                                                  |
+|         Delete block B1 and its streams?                                         |
+|                                                                                  |
+|                                                                                  |
+|         [     Yes      ]        >[[     No     ]]<        [    Cancel    ]       |
+|                                                                                  |
+|                                                                                  |
++----------------------------------------------------------------------------------+
+)");
     EXPECT_EQ(s.Focus(), s.Control(IDC_MSGBOX_BUTTON2)) << "the default button has the focus";
     EXPECT_FALSE(s.IsVisible(IDC_MSGBOX_BUTTON4)) << "no fourth caption and no help reference";
     EXPECT_FALSE(s.IsVisible(IDC_MSGBOX_ICON)) << "the box shows no icon";
@@ -286,17 +287,17 @@ TEST(OpenMessageboxTest, ALineOf150CharactersGrowsTheBoxByOneLineHeight)
 TEST(OpenMessageboxTest, TheShownButtonsShareTheRowWithEqualGaps)
 {
     TestHost host;
-    // The box is 434 pixels wide outside (428 inside), each button 83: the gap is
-    // (434 - n * 83) / (n + 1), and buttons without a caption leave no hole.
+    // The box is 504 pixels wide outside, each button 96: the gap is (504 - n * 96) / (n + 1),
+    // and buttons without a caption leave no hole.
     struct Case
     {
         const char* captions[4];
         int left[4]; // by button, -1 where not shown
     } cases[] = {
-        {{"A", kNone, kNone, kNone}, {175, -1, -1, -1}},
-        {{kNone, "B", "C", kNone}, {-1, 89, 261, -1}},
-        {{"A", kNone, "C", "D"}, {46, -1, 175, 304}},
-        {{"A", "B", "C", "D"}, {20, 123, 226, 329}},
+        {{"A", kNone, kNone, kNone}, {204, -1, -1, -1}},
+        {{kNone, "B", "C", kNone}, {-1, 104, 304, -1}},
+        {{"A", kNone, "C", "D"}, {54, -1, 204, 354}},
+        {{"A", "B", "C", "D"}, {24, 144, 264, 384}},
     };
     for (const Case& c : cases)
     {
@@ -315,7 +316,7 @@ TEST(OpenMessageboxTest, TheShownButtonsShareTheRowWithEqualGaps)
             EXPECT_TRUE(s.IsVisible(kButtons[b])) << "button " << b + 1;
             EXPECT_EQ(s.Text(kButtons[b]), c.captions[b]);
             EXPECT_EQ(place.left, c.left[b]) << "button " << b + 1;
-            EXPECT_EQ(place.right - place.left, 83);
+            EXPECT_EQ(place.right - place.left, 96);
             EXPECT_EQ(place.top, 70) << "every button keeps the first button's top";
         }
         s.Press(VK_ESCAPE);

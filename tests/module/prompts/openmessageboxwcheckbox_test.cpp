@@ -37,16 +37,18 @@ TEST(OpenMessageboxWCheckboxTest, FirstShownWithTheCheckBoxUnchecked)
     s.Open(Box(host, "The property set was changed.", "OK", kNone, kNone, kNone, "props.chm#94", 1,
                &check));
     s.Window("#32770", "Notice");
-    EXPECT_EQ(s.Snapshot(), "+= Notice ====================================================[X]+\n"
-                            "|                                                                |\n"
-                            "|    The property set was changed.                               |\n"
-                            "|                                                                |\n"
-                            "|                                                                |\n"
-                            "|                                                                |\n"
-                            "|             >[[   OK   ]]<             [   Help   ]            |\n"
-                            "|    [ ] Do not show this message again.                         |\n"
-                            "|                                                                |\n"
-                            "+----------------------------------------------------------------+\n");
+    EXPECT_EQ("\n" + s.Snapshot(), R"(
++= Notice ===============================================================[X]+
+|                                                                           |
+|    The property set was changed.                                          |
+|                                                                           |
+|                                                                           |
+|                                                                           |
+|               >[[    OK    ]]<               [    Help    ]               |
+|     [ ] Do not show this message again.                                   |
+|                                                                           |
++---------------------------------------------------------------------------+
+)");
     EXPECT_FALSE(s.IsChecked(IDC_MSGBOXW_DONTSHOW)) << "whatever the caller's state";
     EXPECT_EQ(s.Focus(), s.Control(IDC_MSGBOXW_BUTTON1));
     s.Press(VK_RETURN);

@@ -43,36 +43,36 @@ TEST_F(FindPropertyTest, AsFirstShown)
 {
     OpenSearch("heat capacity");
     EXPECT_EQ("\n" + s.Snapshot(), R"(
-+= Search Physical Properties ============================================[?]+
-|                                                                            |
-|  1  Type physical property you want to find and then                       |
-|    >heat capacity*                  <   [[   Search    ]]                  |
-|                                                                            |
-|                                                                            |
-|    [ ] Search pure components o      [ ] Include Halvex Correla            |
-|  2  Click one or more properties you want, and then                        |
-|                                                                            |
-|    +-----------------------------------------------------+                 |
-|    | Physical property name           |Alias           | |                 |
-|    |                                                     |                 |
-|    |                                                     |                 |
-|    |                                                     |                 |
-|    +-----------------------------------------------------+    [  ~Add~   ] |
-|                                                                            |
-|                                                                            |
-|  3  Click OK to accept the selection.                                      |
-|                                                                            |
-|    +-----------------------------------------------------+                 |
-|    | Physical property name           |Alias           | |                 |
-|    |                                                     |                 |
-|    |                                                     |                 |
-|    |                                                     |                 |
-|    |                                                     |    [ ~Remove~ ] |
-|    +-----------------------------------------------------+                 |
-|                                                                            |
-|                [   ~OK~   ]    [  Cancel  ]     [   Help   ]               |
-|                                                                            |
-+----------------------------------------------------------------------------+
++= Search Physical Properties ========================================================[?]+
+|                                                                                        |
+|  1  Type physical property you want to find and then click                             |
+|    >heat capacity*                       <     [[     Search     ]]                    |
+|                                                                                        |
+|                                                                                        |
+|    [ ] Search pure components only         [ ] Include Halvex Correlation              |
+|  2  Click one or more properties you want, and then click Add.                         |
+|                                                                                        |
+|    +--------------------------------------------------------------+                    |
+|    | Physical property name           |Alias           |          |                    |
+|    |                                                              |                    |
+|    |                                                              |                    |
+|    |                                                              |                    |
+|    +--------------------------------------------------------------+     [   ~Add~    ] |
+|                                                                                        |
+|                                                                                        |
+|  3  Click OK to accept the selection.                                                  |
+|                                                                                        |
+|    +--------------------------------------------------------------+                    |
+|    | Physical property name           |Alias           |          |                    |
+|    |                                                              |                    |
+|    |                                                              |                    |
+|    |                                                              |                    |
+|    |                                                              |     [  ~Remove~  ] |
+|    +--------------------------------------------------------------+                    |
+|                                                                                        |
+|                  [    ~OK~    ]     [   Cancel   ]      [    Help    ]                 |
+|                                                                                        |
++----------------------------------------------------------------------------------------+
 )");
     // No search runs until the user asks for one.
     EXPECT_EQ(platform::automation::RowCount(s.Control(IDC_PROP_RESULTS)), 0);

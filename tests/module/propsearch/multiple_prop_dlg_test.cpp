@@ -20,23 +20,23 @@ TEST_F(MultiplePropTest, ShownOnceBeforeTheSecondRowAndAgainWhileTheUserKeepsIt)
     s.Click(IDC_PROP_ADD);
     s.Window(kNoticeTitle);
     EXPECT_EQ("\n" + s.Snapshot(), R"(
-+= Multiple Properties ============================================+
-|                                                                  |
-|                                                                  |
-|               You have specified more than one physical          |
-|                                                                  |
-|               Tirel Plus will calculate all properties           |
-|               using all valid combinations of qualifiers.        |
-|                                                                  |
-|                                                                  |
-|          To avoid this, select only one physical property per    |
-|                                                                  |
-|                                                                  |
-|          [ ]>Do not show me this message anymore.<               |
-|                                                                  |
-|                         [[     OK      ]]                        |
-|                                                                  |
-+------------------------------------------------------------------+
++= Multiple Properties =======================================================+
+|                                                                             |
+|                                                                             |
+|                  You have specified more than one physical                  |
+|                                                                             |
+|                  Tirel Plus will calculate all properties using all         |
+|                  valid combinations of qualifiers.                          |
+|                                                                             |
+|                                                                             |
+|            To avoid this, select only one physical property per             |
+|                                                                             |
+|                                                                             |
+|            [ ]>Do not show me this message anymore.<                        |
+|                                                                             |
+|                             [[      OK       ]]                             |
+|                                                                             |
++-----------------------------------------------------------------------------+
 )");
     // The first row is in already; the others wait for the notice.
     EXPECT_EQ(platform::automation::RowCount(::GetDlgItem(dialog, IDC_PROP_SELECTION)), 1);

@@ -222,26 +222,26 @@ TEST_F(ButtonTest, TheDefaultLookFollowsTheFocusAmongPushButtons)
     Show();
     auto look = [this](int id) { return Rows(Item(id))[0]; };
     ASSERT_EQ(automation::FocusOf(), Item(IDOK));
-    EXPECT_EQ(look(IDOK), "[[   OK   ]]");
-    EXPECT_EQ(look(IDCANCEL), "[  Cancel  ]");
+    EXPECT_EQ(look(IDOK), "[[    OK    ]]");
+    EXPECT_EQ(look(IDCANCEL), "[   Cancel   ]");
     // The outer brackets are bold, the inner ones and the caption not.
     platform::Canvas ok = platform::RenderWindow(Item(IDOK));
     EXPECT_TRUE(ok.At(0, 0).attributes & platform::CellBold);
-    EXPECT_TRUE(ok.At(11, 0).attributes & platform::CellBold);
+    EXPECT_TRUE(ok.At(13, 0).attributes & platform::CellBold);
     EXPECT_FALSE(ok.At(1, 0).attributes & platform::CellBold);
     EXPECT_FALSE(ok.At(5, 0).attributes & platform::CellBold);
 
     ASSERT_TRUE(automation::Press(VK_TAB));
-    EXPECT_EQ(look(IDOK), "[    OK    ]");
-    EXPECT_EQ(look(IDCANCEL), "[[ Cancel ]]");
+    EXPECT_EQ(look(IDOK), "[     OK     ]");
+    EXPECT_EQ(look(IDCANCEL), "[[  Cancel  ]]");
     EXPECT_EQ(Send(Item(IDCANCEL), WM_GETDLGCODE), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
-    EXPECT_NE(platform::Snapshot(dialog).find(">[[ Cancel ]]<"), std::string::npos);
+    EXPECT_NE(platform::Snapshot(dialog).find(">[[  Cancel  ]]<"), std::string::npos);
 
     // On a control that is not a push button the dialog's own default button has the look.
     ASSERT_TRUE(automation::Press(VK_TAB));
     EXPECT_EQ(automation::FocusOf(), Item(IdCheck));
-    EXPECT_EQ(look(IDOK), "[[   OK   ]]");
-    EXPECT_EQ(look(IDCANCEL), "[  Cancel  ]");
+    EXPECT_EQ(look(IDOK), "[[    OK    ]]");
+    EXPECT_EQ(look(IDCANCEL), "[   Cancel   ]");
     EXPECT_EQ(Send(Item(IDOK), WM_GETDLGCODE), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
     EXPECT_NE(platform::Snapshot(dialog).find(">Check<"), std::string::npos);
 
@@ -315,11 +315,11 @@ TEST_F(ButtonTest, ChecksBoxesRadioButtonsAndGroupBoxesReadAsText)
     Send(Item(IdRadio2), BM_SETCHECK, BST_CHECKED);
 
     std::vector<std::string> group = Rows(Item(IdGroup));
-    EXPECT_EQ(group.front(), "+- Options -------------+");
-    EXPECT_EQ(group.back(), "+-----------------------+");
+    EXPECT_EQ(group.front(), "+- Options -----------------+");
+    EXPECT_EQ(group.back(), "+---------------------------+");
     EXPECT_EQ(Rows(Item(IdCheck))[0], "[-] Alpha");
     EXPECT_EQ(Rows(Item(IdRadio1))[0], "(*) Beta");
-    EXPECT_EQ(Rows(Item(IdRadio2))[0], "            Left [x]");
+    EXPECT_EQ(Rows(Item(IdRadio2))[0], "               Left [x]");
     EXPECT_EQ(Rows(Item(IdRadio3)), (std::vector<std::string>{"[ ] Gamma delta", "    epsilon"}));
 
     // The group box's frame surrounds the controls drawn beneath it, without hiding them.
@@ -369,12 +369,12 @@ TEST_F(ButtonTest, ProgramsSetChecksStylesAndImages)
     HBITMAP black = CreateBitmap(12, 13, 1, 32, pixels);
     EXPECT_EQ(Send(Item(IdOther), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(black)), 0);
     EXPECT_EQ(Send(Item(IdOther), BM_GETIMAGE, IMAGE_BITMAP), reinterpret_cast<LRESULT>(black));
-    EXPECT_EQ(Rows(Item(IdOther))[0], "[    ##    ]");
+    EXPECT_EQ(Rows(Item(IdOther))[0], "[     ##     ]");
     EXPECT_EQ(Send(Item(IdOther), BM_SETIMAGE, IMAGE_BITMAP, 0), reinterpret_cast<LRESULT>(black));
     DeleteObject(black);
 
     ui.Run([this] { return static_cast<LRESULT>(SetWindowTextA(Item(IdOther), "Renamed")); });
-    EXPECT_EQ(Rows(Item(IdOther))[0], "[ Renamed  ]");
+    EXPECT_EQ(Rows(Item(IdOther))[0], "[  Renamed   ]");
 }
 
 } // namespace

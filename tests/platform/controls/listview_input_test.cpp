@@ -288,15 +288,15 @@ TEST_F(ListViewInput, SnapshotShowsFullRowSelectionGridLinesAndFocus)
     ASSERT_TRUE(automation::ClickRow(list, 1));
     // The focus mark hides the selection's: the whole row is framed from its text onwards.
     EXPECT_EQ(Rows(), (std::vector<std::string>{
-                          "+-------------------------+",
-                          "| Name    | Boils|        |",
-                          "| Water   |   100|        |",
-                          "|>Ethanol |    78|<       |",
-                          "|         |      |        |",
-                          "+-------------------------+",
+                          "+------------------------------+",
+                          "| Name    | Boils|             |",
+                          "| Water   |   100|             |",
+                          "|>Ethanol |    78|<            |",
+                          "|         |      |             |",
+                          "+------------------------------+",
                       }));
     ui.Run([this] { return reinterpret_cast<LRESULT>(SetFocus(GetDlgItem(dialog, IDOK))); });
-    EXPECT_EQ(Rows()[3], "| Ethanol |    78|        |")
+    EXPECT_EQ(Rows()[3], "| Ethanol |    78|             |")
         << "without the focus and LVS_SHOWSELALWAYS no selection shows";
 }
 

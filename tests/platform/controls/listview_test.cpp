@@ -448,16 +448,16 @@ TEST_F(ListView, SnapshotShowsHeaderCellsSelectionAndFocus)
     // With the focus elsewhere the selection still shows (LVS_SHOWSELALWAYS), the focus does not.
     ui.Run([this] { return reinterpret_cast<LRESULT>(SetFocus(GetDlgItem(dialog, IDOK))); });
     EXPECT_EQ(Rows(), (std::vector<std::string>{
-                          "+----------------------------+",
-                          "| Name    | For...| Weight|  |",
-                          "| Methane   CH4      16.04   |",
-                          "|*Carbo...* CO2      44.01   |",
-                          "| Water     H2O      18.02   |",
-                          "+----------------------------+",
+                          "+---------------------------------+",
+                          "| Name    | For...| Weight|       |",
+                          "| Methane   CH4      16.04        |",
+                          "|*Carbo...* CO2      44.01        |",
+                          "| Water     H2O      18.02        |",
+                          "+---------------------------------+",
                       }));
     // With the focus, the focused row's label is framed.
     ui.Run([this] { return reinterpret_cast<LRESULT>(SetFocus(list)); });
-    EXPECT_EQ(Rows()[3], "|>Carbo...< CO2      44.01   |");
+    EXPECT_EQ(Rows()[3], "|>Carbo...< CO2      44.01        |");
 }
 
 } // namespace

@@ -39,7 +39,7 @@ protected:
 
 TEST_F(StaticTest, TextWrapsAlignsAndUnderlinesMnemonics)
 {
-    // 60 dialog units are 90 pixels, 15 cells; 24 units are 39 pixels, 3 rows.
+    // 60 dialog units are 105 pixels, 17 cells; 24 units are 39 pixels, 3 rows.
     dialogTemplate.Add("Static", "The quick brown fox jumps over", 1, Child | SS_LEFT, 0, 0, 60,
                        24);
     dialogTemplate.Add("Static", "Centred words", 2, Child | SS_CENTER, 0, 30, 60, 8);
@@ -50,9 +50,9 @@ TEST_F(StaticTest, TextWrapsAlignsAndUnderlinesMnemonics)
     dialogTemplate.Add("Static", "A && B & C", 6, Child | SS_LEFT | SS_NOPREFIX, 0, 70, 60, 8);
     Show();
     EXPECT_EQ(Rows(Item(1)), (std::vector<std::string>{"The quick brown", "fox jumps over", ""}));
-    EXPECT_EQ(Rows(Item(2))[0], " Centred words");
-    EXPECT_EQ(Rows(Item(3))[0], "          Right");
-    EXPECT_EQ(Rows(Item(4))[0], "Never wrapped a");
+    EXPECT_EQ(Rows(Item(2))[0], "  Centred words");
+    EXPECT_EQ(Rows(Item(3))[0], "            Right");
+    EXPECT_EQ(Rows(Item(4))[0], "Never wrapped at");
     EXPECT_EQ(Rows(Item(5))[0], "Name:");
     platform::Canvas name = platform::RenderWindow(Item(5));
     EXPECT_TRUE(name.At(0, 0).attributes & platform::CellUnderline);
@@ -62,7 +62,7 @@ TEST_F(StaticTest, TextWrapsAlignsAndUnderlinesMnemonics)
 
     // New text shows at once.
     ui.Run([this] { return static_cast<LRESULT>(SetWindowTextA(Item(3), "Changed")); });
-    EXPECT_EQ(Rows(Item(3))[0], "        Changed");
+    EXPECT_EQ(Rows(Item(3))[0], "          Changed");
 }
 
 TEST_F(StaticTest, ALabelsMnemonicMovesTheFocusToTheControlAfterIt)
@@ -108,13 +108,13 @@ TEST_F(StaticTest, FramesRectanglesAndEtchedLinesReadAsLines)
     EXPECT_EQ(Rows(Item(2)), (std::vector<std::string>{"####", "####", "####"}));
     EXPECT_EQ(Rows(Item(3)), (std::vector<std::string>{"::::", "::::", "::::"}));
     EXPECT_EQ(Rows(Item(4)), box);
-    EXPECT_EQ(Rows(Item(5)), (std::vector<std::string>{"----------"}));
+    EXPECT_EQ(Rows(Item(5)), (std::vector<std::string>{"-----------"}));
     EXPECT_EQ(Rows(Item(6)), (std::vector<std::string>{"|", "|", "|"}));
-    EXPECT_EQ(Rows(Item(7)), (std::vector<std::string>{"----------"}))
+    EXPECT_EQ(Rows(Item(7)), (std::vector<std::string>{"-----------"}))
         << "a thin rectangle is a line";
     // SS_SUNKEN frames the control outside its client area, as WS_EX_STATICEDGE does.
     EXPECT_TRUE(GetWindowLongA(Item(8), GWL_EXSTYLE) & WS_EX_STATICEDGE);
-    EXPECT_EQ(Rows(Item(8))[0], "[Sunk    ]");
+    EXPECT_EQ(Rows(Item(8))[0], "[Sunk     ]");
 }
 
 TEST_F(StaticTest, ClicksPassThroughAStaticUnlessItNotifies)
@@ -155,7 +155,7 @@ TEST_F(StaticTest, BitmapStaticsLoadTheirBitmapAndTakeItsSize)
 
     // A missing bitmap leaves the control as it was, and empty.
     EXPECT_EQ(Send(Item(2), STM_GETIMAGE, IMAGE_BITMAP), 0);
-    EXPECT_EQ(SizeOf(Item(2)).cx, 30);
+    EXPECT_EQ(SizeOf(Item(2)).cx, 35);
     EXPECT_EQ(platform::Snapshot(Item(2)).find_first_not_of(" \n"), std::string::npos);
 
     // A title given as an ordinal names the bitmap by number.
