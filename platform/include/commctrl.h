@@ -1,6 +1,6 @@
 // The common controls: class names, shared notifications, and one section per control.
 #pragma once
-#include <windows.h>
+#include "windows.h"
 
 // ---- Window classes ----
 #define WC_HEADERA "SysHeader32"

@@ -1,6 +1,6 @@
 // Kernel: modules and libraries, resources, threads, time, files and strings.
 #pragma once
-#include <windef.h>
+#include "windef.h"
 
 #define RT_CURSOR MAKEINTRESOURCE(1)
 #define RT_BITMAP MAKEINTRESOURCE(2)

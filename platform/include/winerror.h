@@ -1,6 +1,6 @@
 // Error codes and HRESULT helpers.
 #pragma once
-#include <windef.h>
+#include "windef.h"
 
 #define ERROR_SUCCESS 0L
 #define NO_ERROR 0L

@@ -1,6 +1,6 @@
 // GDI over the platform's character canvas: device contexts, text, brushes and bitmaps.
 #pragma once
-#include <windef.h>
+#include "windef.h"
 
 #define TRANSPARENT 1
 #define OPAQUE 2

@@ -1,7 +1,7 @@
 // The registry: keys, values, and the predefined root keys.
 #pragma once
-#include <windef.h>
-#include <winbase.h>
+#include "windef.h"
+#include "winbase.h"
 
 #ifndef RC_INVOKED
 

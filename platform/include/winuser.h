@@ -1,6 +1,6 @@
 // Window manager: messages, styles, virtual keys and the user32 functions.
 #pragma once
-#include <windef.h>
+#include "windef.h"
 
 // ---- Window styles ----
 #define WS_OVERLAPPED 0x00000000L
