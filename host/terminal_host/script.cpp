@@ -38,6 +38,20 @@ const StepShape* ShapeOf(const std::string& keyword)
     return nullptr;
 }
 
+// "1 word", "2 words", "at least 1 word", "at most 1 word", for the message on a step with
+// too few or too many words.
+std::string WordCountText(const StepShape& shape)
+{
+    const auto words = [](size_t n) { return std::to_string(n) + (n == 1 ? " word" : " words"); };
+    if (shape.minWords == shape.maxWords)
+        return shape.maxWords == 0 ? "no words" : words(shape.maxWords);
+    if (shape.maxWords == kAny)
+        return "at least " + words(shape.minWords);
+    if (shape.minWords == 0)
+        return "at most " + words(shape.maxWords);
+    return std::to_string(shape.minWords) + " to " + words(shape.maxWords);
+}
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
@@ -62,7 +76,8 @@ std::string CheckWords(const Step& step)
         for (const ArgumentInfo& argument : info->arguments)
             texts += argument.kind == ArgumentKind::TemplateSlot ? 0 : 1;
         if (step.words.size() - 1 > texts)
-            return step.words[0] + " takes " + std::to_string(texts) + " arguments";
+            return step.words[0] + " takes " + std::to_string(texts) +
+                   (texts == 1 ? " argument" : " arguments");
     }
     else if (step.keyword == "need" && FindExport(step.words[0]) == nullptr)
     {
@@ -179,12 +194,7 @@ bool ParseScript(std::string_view text, std::vector<Step>* steps, ScriptError* e
         if (step.words.size() < shape->minWords ||
             (shape->maxWords != kAny && step.words.size() > shape->maxWords))
         {
-            *error = {number, step.keyword + " takes " +
-                                  (shape->minWords == shape->maxWords
-                                       ? std::to_string(shape->minWords)
-                                       : std::to_string(shape->minWords) + " to " +
-                                             std::to_string(shape->maxWords)) +
-                                  " words"};
+            *error = {number, step.keyword + " takes " + WordCountText(*shape)};
             return false;
         }
         const std::string problem = CheckWords(step);

@@ -62,12 +62,14 @@ TEST(Script, RefusesMistakesWithTheirLine)
         const char* message;
     } cases[] = {
         {"klick OK", 1, "unknown step \"klick\""},
-        {"echo\nclick", 2, "click takes 1 words"},
+        {"echo\nclick", 2, "click takes 1 word"},
+        {"call", 1, "call takes at least 1 word"},
+        {"help me", 1, "help takes no words"},
         {"choose #1 a b", 1, "choose takes 2 words"},
-        {"return 1 2", 1, "return takes 0 to 1 words"},
+        {"return 1 2", 1, "return takes at most 1 word"},
         {"call gxNothing", 1, "\"gxNothing\" is not an export of the module"},
-        {"call gxSetRefState 1 2", 1, "gxSetRefState takes 1 arguments"},
-        {"call gxFindTemplate -1 x", 1, "gxFindTemplate takes 1 arguments"},
+        {"call gxSetRefState 1 2", 1, "gxSetRefState takes 1 argument"},
+        {"call gxFindTemplate -1 x", 1, "gxFindTemplate takes 1 argument"},
         {"return yes", 1, "return expects a whole number, not \"yes\""},
         {"press Hyper+X", 1, "\"Hyper+X\" is not a key"},
         {"snapshot screen", 1, "snapshot takes nothing or \"main\""},
