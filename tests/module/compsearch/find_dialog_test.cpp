@@ -17,10 +17,10 @@ TEST_F(FindStory, OpensCollapsedToItsCriteriaOnTheFirstPage)
     EXPECT_EQ("\n" + s.Snapshot(), R"(
 += Find =======================================================================================[?]+
 |                                                                                                 |
-|  [>*Name or Formula*<][      Advanced     ]----------------------------+                        |
+|  [ *Name or Formula* ][      Advanced     ]----------------------------+                        |
 |  |                                                                     |   [[    Find now    ]] |
 |  |                                                                     |                        |
-|  |   Component name or formula : [                        ]            |                        |
+|  |   Component name or formula : >                        <            |                        |
 |  |                                                                     |   [      Close       ] |
 |  |   [x] Match alternate names                                         |                        |
 |  |   [ ] Match only components beginning with this string              |   [    New search    ] |
@@ -35,6 +35,9 @@ TEST_F(FindStory, OpensCollapsedToItsCriteriaOnTheFirstPage)
 |  +---------------------------------------------------------------------+                        |
 +-------------------------------------------------------------------------------------------------+
 )");
+    // The tab control is no tab stop, so the name field has the focus: typing goes there.
+    s.Type("meth");
+    EXPECT_EQ(s.Text(IDC_FIND_NAME), "meth");
     // Centred, then moved right by 30 % of its width, at 51 % of its full height.
     const RECT collapsed = RectOf(s.Current());
     const int width = collapsed.right - collapsed.left;
