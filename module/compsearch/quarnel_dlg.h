@@ -98,6 +98,7 @@ protected:
     afx_msg void OnDeleteitemResults(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
+    afx_msg void OnDestroy();
     afx_msg LRESULT OnAddRow(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSearchDone(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
@@ -126,6 +127,7 @@ private:
     void AddComponentRow(int nItem);
     void RefreshForms();
     void JoinSearchThread();
+    void EndSearchBeforeDestroy();
 
     CCriteriaEdit m_editMwFrom{CriteriaKind::kNumber};
     CCriteriaEdit m_editMwTo{CriteriaKind::kNumber};

@@ -250,6 +250,28 @@ LRESULT CQuarnelDlg::OnSearchDone(WPARAM wParam, LPARAM)
     return 0;
 }
 
+void CQuarnelDlg::OnDestroy()
+{
+    EndSearchBeforeDestroy();
+    CDialog::OnDestroy();
+}
+
+// The user cannot close the dialog while a search runs, but its modal loop also ends when the
+// host quits. The worker may then be waiting in SendMessage for this thread, which would wait
+// for it in turn: so the search is stopped, and what the worker still sends is served until it
+// has posted its end, while the window and its controls still exist.
+void CQuarnelDlg::EndSearchBeforeDestroy()
+{
+    if (m_pSearchThread == NULL)
+        return;
+    m_bKeepSearching = 0;
+    MSG msg;
+    while (!::PeekMessageA(&msg, m_hWnd, WM_FIND_SEARCHDONE, WM_FIND_SEARCHDONE, PM_REMOVE))
+        ::WaitMessage();
+    JoinSearchThread();
+    m_bSearching = 0;
+}
+
 void CQuarnelDlg::JoinSearchThread()
 {
     // The thread object is not auto-deleting: deleting it waits until the thread has ended.

@@ -267,6 +267,33 @@ TEST_F(FindStory, StopAndEscapeEndARunningSearchAndKeepTheDialogOpen)
     EXPECT_EQ(s.Result(), 0);
 }
 
+TEST_F(FindStory, TheHostQuittingDuringASearchEndsTheDialogAndItsWorker)
+{
+    // The user cannot close the dialog while it searches, but the host's quit ends its modal
+    // loop. The worker is then sending rows to a thread that no longer pumps: the dialog must
+    // stop it and serve it to its end instead of waiting on it for ever.
+    engine::SelectDatabanks({engine::SyntheticDatabankName(100000)});
+    Story s(host->Ui());
+    auto search = host->ExportStdcall("gxSearchComponents", 0, 0, "");
+    s.Open([search] {
+        const LRESULT result = search();
+        // The quit that ended the dialog is left for the test's user-interface thread.
+        MSG quit;
+        ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        return result;
+    });
+    s.Window("Find");
+    HWND list = s.Control(IDC_FIND_RESULTS);
+    s.Click("Find now");
+    ASSERT_TRUE(s.WaitUntil([&] { return RowCount(list) > 0; }, "the first rows"));
+    host->Ui().Run([] {
+        ::PostQuitMessage(0);
+        return LRESULT{0};
+    });
+    EXPECT_EQ(s.Result(), 0) << "nothing was added";
+    EXPECT_FALSE(IsWindow(list));
+}
+
 TEST_F(FindStory, NoDatabankToSearchCountsAsStopped)
 {
     engine::SelectDatabanks({});
