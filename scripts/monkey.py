@@ -38,6 +38,8 @@ DIALOGS = {
     "message-box": ('call gxOpen_message_box T "a\\nb" "&Yes" "" Cancel Help "x.chm#3" 1',
                     "window T", [12575, 12578, 12582, 12523], []),
     "reconcile": ("call gxAskReconcile B1", "window", [], []),
+    "enterprise": ("call gxSetXeldFlag 1\ncall gxSearchComponents 0 2 eth",
+                   'window "Enterprise Database Find"', [1001, 1002, 1003, 1004, 1005, 1006], []),
 }
 
 
