@@ -6,6 +6,8 @@
 // - The wheel and the middle button.
 #include "terminal_input.h"
 
+#include <platform/automation.h>
+
 #include <curses.h>
 
 #include <algorithm>
@@ -16,40 +18,16 @@ namespace tirel
 namespace
 {
 
-INPUT Key(WORD vk, bool down)
-{
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    switch (vk)
-    {
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_END:
-    case VK_HOME:
-    case VK_LEFT:
-    case VK_UP:
-    case VK_RIGHT:
-    case VK_DOWN:
-    case VK_INSERT:
-    case VK_DELETE:
-        in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-        break;
-    }
-    return in;
-}
-
 // A key stroke with a modifier held around it.
 std::vector<INPUT> Stroke(WORD vk, WORD modifier = 0)
 {
     std::vector<INPUT> inputs;
     if (modifier != 0)
-        inputs.push_back(Key(modifier, true));
-    inputs.push_back(Key(vk, true));
-    inputs.push_back(Key(vk, false));
+        inputs.push_back(platform::automation::KeyInput(modifier, true));
+    inputs.push_back(platform::automation::KeyInput(vk, true));
+    inputs.push_back(platform::automation::KeyInput(vk, false));
     if (modifier != 0)
-        inputs.push_back(Key(modifier, false));
+        inputs.push_back(platform::automation::KeyInput(modifier, false));
     return inputs;
 }
 

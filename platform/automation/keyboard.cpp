@@ -37,15 +37,6 @@ bool IsExtended(WORD vk)
     return false;
 }
 
-INPUT Key(WORD vk, bool down)
-{
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = (down ? 0 : KEYEVENTF_KEYUP) | (IsExtended(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
-    return in;
-}
-
 INPUT Character(unsigned char ch, bool down)
 {
     INPUT in{};
@@ -86,23 +77,32 @@ bool Stroke(std::vector<INPUT> inputs, const std::string& what)
 
 } // namespace
 
+INPUT KeyInput(WORD vk, bool down)
+{
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = (down ? 0 : KEYEVENTF_KEYUP) | (IsExtended(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+    return in;
+}
+
 bool Press(WORD vk, unsigned modifiers)
 {
     std::vector<INPUT> in;
     if (modifiers & kShift)
-        in.push_back(Key(VK_SHIFT, true));
+        in.push_back(KeyInput(VK_SHIFT, true));
     if (modifiers & kControl)
-        in.push_back(Key(VK_CONTROL, true));
+        in.push_back(KeyInput(VK_CONTROL, true));
     if (modifiers & kAlt)
-        in.push_back(Key(VK_MENU, true));
-    in.push_back(Key(vk, true));
-    in.push_back(Key(vk, false));
+        in.push_back(KeyInput(VK_MENU, true));
+    in.push_back(KeyInput(vk, true));
+    in.push_back(KeyInput(vk, false));
     if (modifiers & kAlt)
-        in.push_back(Key(VK_MENU, false));
+        in.push_back(KeyInput(VK_MENU, false));
     if (modifiers & kControl)
-        in.push_back(Key(VK_CONTROL, false));
+        in.push_back(KeyInput(VK_CONTROL, false));
     if (modifiers & kShift)
-        in.push_back(Key(VK_SHIFT, false));
+        in.push_back(KeyInput(VK_SHIFT, false));
     std::string name;
     if (modifiers & kShift)
         name += "Shift+";
@@ -141,7 +141,7 @@ bool Type(const char* text)
         }
         const std::string what = "typing character " + std::to_string(p - text + 1) + " of \"" +
                                  std::string(text) + "\"";
-        const bool ok = vk ? Stroke({Key(vk, true), Key(vk, false)}, what)
+        const bool ok = vk ? Stroke({KeyInput(vk, true), KeyInput(vk, false)}, what)
                            : Stroke({Character(ch, true), Character(ch, false)}, what);
         if (!ok)
             return false;

@@ -86,6 +86,9 @@ bool DragBorder(HWND topLevel, int edge, int dx, int dy);
 // Drags a top-level window by its caption so that its top-left corner lands at (x, y).
 bool DragTo(HWND topLevel, int x, int y);
 
+// The keyboard event of vk going down or up, marked as an extended key where a keyboard's is
+// (arrows, Home, End, Page Up and Down, Insert, Delete, right Ctrl and Alt, keypad divide).
+INPUT KeyInput(WORD vk, bool down);
 // Holds the modifiers, presses and releases vk, then releases the modifiers.
 bool Press(WORD vk, unsigned modifiers = kNoModifiers);
 // Types text into whatever has the focus: each character is a KEYEVENTF_UNICODE key press,
